@@ -1,0 +1,42 @@
+#include "app/program.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+#include "app/mirvelapplication.h"
+#include "app/singleinstance.h"
+#include "app/tform1.h"
+
+namespace mirvel {
+
+int RunProgram(int argc, char** argv) {
+  MirvelApplication app(argc, argv);
+  ApplyProgramFont(app);
+
+  SingleInstance guard;
+  if (!guard.Acquire()) {
+    ShowFatalMessage(QStringLiteral("Program Mirvel je už spustený!"));
+    SingleInstance::WakeRunningInstance();
+    return 1;
+  }
+
+  TForm1 form;
+  QString message;
+  QString detail;
+  if (!form.Create(&message, &detail)) {
+    ShowFatalMessage(message, detail);
+    return 1;
+  }
+  form.CreateSecondaryWindows();
+  guard.Listen();
+  QObject::connect(&guard, &SingleInstance::WakeUp, &form, &TForm1::Wake);
+
+  form.resize(1024, 768);
+  if (QScreen* screen = QGuiApplication::primaryScreen()) {
+    form.move(screen->availableGeometry().center() - QPoint(form.width() / 2, form.height() / 2));
+  }
+  form.show();
+  return app.exec();
+}
+
+}  // namespace mirvel
