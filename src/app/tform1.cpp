@@ -247,6 +247,9 @@ QWidget* TForm1::BuildAboutPage() {
   about_panel_ = new QFrame(page);
   about_panel_->setObjectName(QStringLiteral("SAbout"));
   about_panel_->setFixedSize(640, 380);
+  about_panel_->setStyleSheet(QStringLiteral(
+      "QFrame#SAbout { background: white; border: 1px solid #9db3d6; border-radius: 12px; }"));
+  page->installEventFilter(this);
   auto* col = new QVBoxLayout(about_panel_);
   col->setSpacing(14);
 
@@ -294,6 +297,8 @@ QWidget* TForm1::BuildAboutPage() {
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+  // The pages get their size from the layout after the window's own resize.
+  if (event->type() == QEvent::Resize && watched == about_page_) CentrePanels();
   if (event->type() == QEvent::MouseButtonPress) {
     auto* e = static_cast<QMouseEvent*>(event);
     if (watched == web_icon_ && (e->modifiers() & Qt::ControlModifier)) {
@@ -443,7 +448,7 @@ bool TForm1::CloseRequest() {
 void TForm1::closeEvent(QCloseEvent* event) {
   if (CloseRequest()) {
     event->accept();
-    QApplication::quit();
+    QCoreApplication::exit(0);
   } else {
     event->ignore();
   }
