@@ -9,10 +9,12 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTest>
 #include <QThread>
 #include <QTimer>
 #include <QToolButton>
 
+#include "app/mirvelapplication.h"
 #include "app/singleinstance.h"
 #include "app/tform1.h"
 #include "support/testdata.h"
@@ -248,6 +250,36 @@ TEST(StartupFailureTest, SecondStartIsRefusedWhileTheFirstRuns) {
   EXPECT_EQ(second.exit_code, 1);
   EXPECT_TRUE(second.error_output.contains(QStringLiteral("Program Mirvel je už spustený!")))
       << second.error_output.toStdString();
+}
+
+}  // namespace
+}  // namespace mirvel
+
+namespace mirvel {
+namespace {
+
+QStringList g_shown_errors;
+
+TEST(ErrorBoxTest, AFailedStatementAbandonsOnlyItsActionAndShowsTheError) {
+  test::TempDataFolder folder;
+  Store store;
+  QString reason;
+  ASSERT_TRUE(Store::PrepareLockDirectory(folder.path(), &reason));
+  ASSERT_TRUE(store.Open(folder.path(), &reason));
+  MirvelApplication::SetErrorSink([](const QString& text) { g_shown_errors << text; });
+  QPushButton button;
+  bool finished = false;
+  QObject::connect(&button, &QPushButton::clicked, [&] {
+    store.Exec(store.ZQS(), QStringLiteral("UPDATE nowhere SET x=1"));
+    finished = true;
+  });
+  button.show();
+  QTest::mouseClick(&button, Qt::LeftButton);
+  MirvelApplication::SetErrorSink(nullptr);
+  EXPECT_FALSE(finished);
+  ASSERT_EQ(g_shown_errors.size(), 1);
+  EXPECT_TRUE(g_shown_errors.first().contains(QStringLiteral("NOWHERE"), Qt::CaseInsensitive));
+  EXPECT_EQ(store.GetHighestUserId(), 1);  // the program goes on
 }
 
 }  // namespace
