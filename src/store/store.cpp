@@ -99,7 +99,10 @@ Store::~Store() {
 }
 
 bool Store::PrepareLockDirectory(const QString& data_folder, QString* reason) {
-  const QString dir = data_folder + QStringLiteral(".fblock");
+  // MIRVEL_LOCK_DIR names another shared place (a test process that opens many
+  // data folders keeps one lock table for its whole life).
+  QString dir = qEnvironmentVariable("MIRVEL_LOCK_DIR");
+  if (dir.isEmpty()) dir = data_folder + QStringLiteral(".fblock");
   QDir d(dir);
   if (!d.exists() && !QDir().mkpath(dir)) {
     if (reason) *reason = QStringLiteral("adresár zámkov %1 sa nedá vytvoriť").arg(dir);

@@ -43,6 +43,10 @@ void SetUpTestEnvironment() {
   set_default("MIRVEL_PROGRAM_DIR", MIRVEL_TEST_PROGRAM_DIR);
   set_default("MIRVEL_BINARY", MIRVEL_TEST_BINARY);
   set_default("MIRVEL_SOURCE_DIR", MIRVEL_TEST_SOURCE_DIR);
+  // The engine reads its lock folder once per process, so one folder serves
+  // every data folder this test process opens.
+  static QTemporaryDir locks;
+  if (locks.isValid()) qputenv("MIRVEL_LOCK_DIR", QFile::encodeName(locks.path()));
   // Each test process gets its own runtime folder, so single-instance locks
   // of tests running side by side never meet.
   static QTemporaryDir runtime;
