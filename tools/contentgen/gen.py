@@ -63,13 +63,13 @@ write('exam1', ['id', 'word'], [(w,) for w in EX1])
 EX2 = '''mak dom les pes nos syr kôň sob lev rak sad bok luk dub
 dve tri kto sme sny hra zlo dno tma kde pre psy
 vlk krk krv hrb tŕň hlt mlč drž vrch trh srp krb chrt plch čln kĺb
-park most list kosť vosk pult tank mast lesk dážď pôst test
+park most list kosť vosk pult tank masť lesk dážď pôst test
 vlak hrad stan pluh brat chlap hrob sneh klas zvon krok slon stôl kráľ vták
-zrno srna vrba prvé vlny slza hrdo tŕne vlky skla krvi vrchy
-prst štrk smrk smrť krst hrsť škrt strč skrz zvrch plsť
+zrno srna vŕba prvé vlny slza hrdo tŕne vlky skla krvi vrchy
+prst štrk smrť krst hrsť škrt strč skrz zvrch plsť
 blesk trest stisk plášť brest zlosť drozd hvizd chvost plast
-strom sklad stroj strach strop stred skrýš sprej smrad strup splav
-mrkva zrnko krčma srdce prsty smrky štrku hrste smrti krsty
+strom sklad stroj strach strop stred skrýš sprej smrad sklon splav
+mrkva zrnko krčma srdce prsty zrnká štrku hrste smrti krsty prstu
 sestra sestry pastva mastný kostra bystrý pestrý miestny kostry cestný
 mama lopta škola auto voda ryba okno mesto ruka noha kniha jablko'''.split()
 EX2_CATS = ["x-x", "xx-", "xxx", "x-xx", "xx-x", "xxx-", "xxxx", "xx-xx", "xxx-x", "xxxx-",
@@ -80,7 +80,7 @@ for w in EX2:
     if cat not in EX2_CATS:
         cat = 'iné'
     have = {u.lower() for u in units(w)}
-    pool = [c for c in ALPHABET if c not in have and c not in 'qwxĺŕ']
+    pool = [c for c in ALPHABET if c not in w.lower() and c not in 'qwxĺŕ']
     d = len(have)
     added = ''.join(rnd.sample(pool, max(0, 10 - d)))
     rows.append((w, added, cat))
@@ -106,7 +106,7 @@ MULTI = {
     2: 'ba da pa bo do po mu nu mi ni le te ho ko vy sy du bu op ob ad ak'.split(),
     3: 'bod pod dub sob nos mak les pes dym vlk mol pán rak lúk hus kos'.split(),
     4: 'doba pivo bába deda mama nora lopa bude hody dome voda kolo'.split(),
-    5: 'bodka lampa podlo babka puding madlo pomoc budík'.split(),
+    5: 'bodka lampa podlo babka madlo pomoc budík dedko bobor domov kabát pekne'.split(),
 }
 
 
@@ -140,10 +140,10 @@ EX4 = {
     '1': '''ma-ma ba-ba de-do vo-da ru-ka no-ha ko-za ry-ba ko-lo pe-ro so-va
     ži-to mu-cha ku-ra se-no lu-na''',
     '2': '''lop-ta pos-teľ ško-la čiap-ka tráv-nik kvet-ník mač-ka ses-tra
-    hviez-da pap-rad ľa-dov mlyn-ček''',
+    hviez-da pap-rať  mlyn-ček ko-kos''',
     '3': '''ce-ruz-ka sto-lič-ka ja-ho-da po-liev-ka la-vi-ca to-pán-ky ba-ná-ny
     ka-pus-ta ko-má-re pa-pu-ča ma-li-na ko-ru-na''',
-    '4': '''ze-le-ni-na te-le-fó-ny ka-ma-rát-ka me-dve-dí-ky mo-to-rov-ka
+    '4': '''ze-le-ni-na te-le-fó-ny ka-ma-rát-ka me-dve-dí-ky pa-ra-daj-ko-vý
     ča-ro-dej-ník po-ma-ran-če ka-len-dá-re lo-ko-mo-tí-va ma-te-ma-ti-ka
     ka-ra-me-lo-vý te-le-ví-zo-ry''',
 }
@@ -165,7 +165,7 @@ write('exam4', ['id', 'word', 'correct', 'added', 'category'], rows)
 EX5_WORDS = '''dub:0 bod:1 pod:1 buk:1 puk:1 pes:0 dom:0 baba:0 pero:0 búda:0
 pavúk:0 dedo:0 breza:0 dážď:0 polievka:0 bábika:0 obed:0 lopta:0 poduška:0
 banán:0 doska:0 pivnica:0 debna:0 pieseň:0 bubon:0 pastier:0 dievča:0 bager:0
-drak:1 brak:1 daždník:0 potok:0 bicykel:0 sobota:0 palec:0 dvere:0 budík:0'''.split()
+drak:1 brak:1 dáždnik:0 potok:0 bicykel:0 sobota:0 palec:0 dvere:0 budík:0'''.split()
 EX5_SENT = [
     ('Dedo pije čaj.', '0'), ('Babka pečie koláč.', '0'), ('Pes beží do búdy.', '0'),
     ('Brat má bubon.', '0'), ('Pavúk plete sieť.', '0'), ('Pod dubom je tieň.', '0'),
@@ -187,16 +187,16 @@ write('exam5', ['id', 'word', 'pos', 'category', 'dual'], rows)
 # ------------------------------------------------------- exercises 14, 15, 18
 LEN = '''dom pes mak les syr nos rak kos lev sad vlak strom
 vták hrad mráz kríž pán sám liek čaj chlieb sneh
-ma-ma ru-ka vo-da no-ha ry-ba ko-za so-va pe-ro ko-lo lo-pa
-tá-ta lú-ka zá-mok zá-hon mú-ka bá-seň lí-ška kra-va
-ko-šík ka-bát ko-hút ko-láč ba-rán pa-púč ho-lúb ka-por
+ma-ma ru-ka vo-da no-ha ry-ba ko-za so-va pe-ro ko-lo ko-sa
+trá-va lú-ka zá-mok zá-hon mú-ka bá-seň lí-ška kra-va
+ko-šík ka-bát ko-hút ko-láč ba-ran pa-púč ho-lub ka-por
 ko-ru-na ma-li-na ja-ho-da ka-pus-ta la-vi-ca ka-po-ta pa-pu-če
 ko-má-re ba-ná-ny te-le-fón ka-ma-rát zá-hrad-ka ce-ruz-ka to-pán-ky
 sto-lič-ka pís-men-ko ja-blo-ne
-ze-le-ni-na te-le-fó-ny ka-ma-rát-ka mo-to-rov-ka ča-ro-dej-ník
-po-ma-ran-če ka-len-dá-re ko-ru-nov-ka ma-li-no-vý pa-ra-dajz-ka
+ze-le-ni-na te-le-fó-ny ka-ma-rát-ka mo-tor-ka-mi ča-ro-dej-ník
+po-ma-ran-če ka-len-dá-re ja-ho-do-vý ma-li-no-vý pa-ra-daj-ka
 lo-ko-mo-tí-va ze-le-ni-no-vý te-le-ví-zo-ry ka-ra-me-lo-vý po-ma-ran-čo-vý
-ča-ro-dej-ní-ci ma-te-ma-ti-ka pa-ra-dajz-ko-vý po-čí-ta-čo-vý te-le-fo-nu-je
+ča-ro-dej-ní-ci ma-te-ma-ti-ka pa-ra-daj-ko-vý po-čí-ta-čo-vý te-le-fo-nu-je
 ka-ma-rát-ka-mi'''.split()
 EX15_PATTERNS = [".", "-", "..", "-.", ".-", ".-.", "-..", "..-", "...", "-.-"]
 r14, r15, r18 = [], [], []
@@ -214,81 +214,251 @@ write('exam15', ['id', 'word', 'category'], r15)
 write('exam18', ['id', 'word', 'category', 'added'], r18)
 
 # ---------------------------------------------------------------- exercise 6
-# word letter(0 d, 1 t, 2 n) pos(0 start, 1 middle, 2 end) EXCEP
-EX6_WORDS = [
-    ('dieťa', 0, 0, 0), ('dym', 0, 0, 0), ('divadlo', 0, 0, 0), ('dyňa', 0, 0, 0),
-    ('rodina', 0, 1, 0), ('budova', 0, 1, 0), ('medveď', 0, 1, 0), ('kadiaľ', 0, 1, 0),
-    ('ľudia', 0, 2, 0), ('hody', 0, 2, 0), ('domy', 0, 2, 0), ('ihrisko', 0, 1, 0),
-    ('ticho', 1, 0, 0), ('tyč', 1, 0, 0), ('tiger', 1, 0, 1), ('tykev', 1, 0, 0),
-    ('kytica', 1, 1, 0), ('motýľ', 1, 1, 0), ('batoh', 1, 1, 0), ('mesto', 1, 1, 0),
-    ('deti', 1, 2, 0), ('byty', 1, 2, 0), ('kvety', 1, 2, 0), ('listy', 1, 2, 0),
-    ('nitka', 2, 0, 0), ('nikto', 2, 0, 0), ('nylon', 2, 0, 1), ('nič', 2, 0, 0),
-    ('konik', 2, 1, 0), ('zima', 2, 1, 0), ('banány', 2, 2, 0), ('kone', 2, 2, 0),
-    ('hodiny', 2, 2, 0), ('stany', 2, 2, 0), ('vlny', 2, 2, 0), ('ceny', 2, 2, 0),
-    ('diktát', 0, 0, 1), ('dinosaurus', 0, 0, 1), ('titul', 1, 0, 1), ('nikel', 2, 0, 1),
-]
-rows = [(w, str(l), str(p), '0', str(e)) for w, l, p, e in EX6_WORDS]
-EX6_SENT = [('Deti sa hrajú.', '110'), ('Pani nesie tašku.', '001'),
-            ('Ticho, dieťa spí.', '110'), ('Ujo kúpil nové sane.', '001'),
-            ('Na stene visia hodiny.', '101'), ('Ideme do divadla.', '100')]
-rows += [(s, f, '', '1', '0') for s, f in EX6_SENT]
+# The first d/t/n followed by i, í, y or ý is the gap; `letter` says which
+# consonant (0 d, 1 t, 2 n), `pos` where the syllable stands (0 start,
+# 1 middle, 2 end). Sentences flag every kind they contain, one character
+# per kind in the order d, t, n.
+EX6_COMMON = '''dieťa dym divadlo dyňa diera divý dych dýchať dielo dívať
+rodina hadík hodina mladík vodič sedieť vidieť hodinky radiť kadiaľ
+hody sudy mladý hrdý bledý tvrdý ľudí hrady vody brady
+ticho tyč tyčka tichý tisíc tieň tiež týždeň tiecť týkať
+kytica motýľ štipka vtipný cítiť platiť vrátiť letieť svietiť stiahnuť
+deti byty kvety listy mosty ploty zlatý svätý hosti kostí
+nitka nikto nič nikdy niečo nízky nikam niekto niť nikde
+koník tanier zvonica kniha slnečnica denník hrniec vinič kamenistý ženích
+banány stany vlny ceny vrany pani dlaní pekný krásny hlavný zimný'''.split()
+EX6_FOREIGN = '''diktát dinosaurus diplom diéta disk rádio titul tiger tím tipovať
+matematika politika nikotín nikel technika mechanik'''.split()
+EX6_SENT = '''Deti sa hrajú na ihrisku.
+Ticho, dieťa spí.
+Na stene visia hodiny.
+Ideme do divadla.
+Pani nesie tašku.
+Mladý chlapec nosí tyč.
+Nikto nevidel ducha.
+Vtáky letia na juh.
+Kvety sú krásne.
+Dedko sedí na lavičke.
+Nikdy neklameme.
+Zlatý prstienok sa stratil.
+V tichu počuť hodiny.
+Dievča nosí modré šaty.
+Na lúke rastú tulipány.
+Vonku fúka studený vietor.
+Mama varí dobrý obed pre deti.
+Nite sú v škatuli.
+Tieň stromu je chladný.
+Pekný deň prajeme.
+Dym stúpa z komína.
+Nikde nie je zima.
+Sestra kreslí kytice.
+Divé kačice plávajú na jazere.
+Hladný psík pije vodu.'''.split('\n')
+
+
+def dtn_gap(word):
+    w = word.split('(')[0]
+    for i in range(len(w) - 1):
+        if w[i].lower() in 'dtn' and w[i + 1] in 'iíyý':
+            return i
+    return None
+
+
+rows = []
+for words, excep in ((EX6_COMMON, '0'), (EX6_FOREIGN, '1')):
+    for w in words:
+        i = dtn_gap(w)
+        assert i is not None, w
+        pos = 0 if i == 0 else (2 if i + 2 == len(w) else 1)
+        rows.append((w, str('dtn'.index(w[i].lower())), str(pos), '0', excep))
+for s in EX6_SENT:
+    flags = ''
+    for c in 'dtn':
+        flags += '1' if any(s[i].lower() == c and s[i + 1] in 'iíyý'
+                            for i in range(len(s) - 1)) else '0'
+    rows.append((s, flags, '', '1', '0'))
 write('exam6', ['id', 'word', 'letter', 'pos', 'category', 'EXCEP'], rows)
 
-# ------------------------------------------------------------ exercises 7, 8
-EX7 = [('hry', '0'), ('kino', '0'), ('chyba', '0'), ('kyslý', '0'), ('hýbať', '0'),
-       ('chlieb', '0'), ('gitara', '0'), ('ihla', '0'), ('ryba', '0'), ('kniha', '0'),
-       ('Kyslé jablko chutí.', '1'), ('Chlapci hrajú hry.', '1'), ('Kino je zatvorené.', '1')]
-write('exam7', ['id', 'word', 'category'], EX7)
-EX8 = [('byt', '0', '0'), ('my', '0', '0'), ('pysk', '0', '0'), ('syr', '0', '0'),
-       ('vysoký', '0', '0'), ('jazyk', '0', '0'), ('ryba', '0', '0'), ('lyže', '0', '0'),
-       ('biológia', '0', '1'), ('mikrofón', '0', '1'), ('limonáda', '0', '1'), ('výlet', '0', '0'),
-       ('Myška má malý syr.', '1', '0'), ('Bývame vo veľkom byte.', '1', '0'),
-       ('Mikrofón nefunguje.', '1', '1')]
-write('exam8', ['id', 'word', 'category', 'EXCEP'], EX8)
+# ---------------------------------------------------------------- exercise 7
+EX7_WORDS = [w for w in '''hry chyba kyslý hýbať chytať kytica hynúť kyvadlo chýr chytrý
+ihla čiapka šiška žiak cibuľa čítať žihľava šitie cícer džínsy'''.split()]
+EX7_SENT = '''Chlapci hrajú hry.
+Kyslé jablko nechutí.
+Žiak číta knihu.
+Na lúke kvitnú kytice.
+Mačka chytá myš.
+Šiška spadla zo smreka.
+Cibuľa štípe do očí.
+Hýbať sa je zdravé.
+Ihla je ostrá.
+Chyba sa stala v úlohe.
+Kohút kikiríka na dvore.
+Čiapka je na vešiaku.'''.split('\n')
+write('exam7', ['id', 'word', 'category'],
+      [(w, '0') for w in EX7_WORDS] + [(s, '1') for s in EX7_SENT])
+
+# ---------------------------------------------------------------- exercise 8
+EX8 = {
+    ('0', '0'): '''byt bývať býk bylina kobyla my myš mydlo pyšný pýtať syr syn
+    vysoký výr ryba rýchly jazyk lyže mlyn slýchať'''.split(),
+    ('0', '1'): '''biológia mikrofón pizza riziko vitamín minúta bicykel sirup citrón
+    mikroskop rizoto'''.split(),
+    ('1', '0'): '''Myška má malý syr.
+Bývame vo veľkom byte.
+Vysoký strom rastie pri ceste.
+Ryba pláva v rybníku.
+Umývam si ruky mydlom.
+Sýkorka sedí na strome.
+Syseľ býva v poli.
+Pýtam sa mamy.
+Zima prišla rýchlo.
+Jazyk je v ústach.
+Na lúke sa pasie kobyla.'''.split('\n'),
+    ('1', '1'): '''Mama kúpila citrón.
+Pijem malinový sirup.
+Mám nový bicykel.
+Vitamíny sú zdravé.
+Minúta má šesťdesiat sekúnd.
+Mikrofón nefunguje.
+Pizza je horúca.
+Biológia je zaujímavá.
+Limonáda je sladká.
+Pozeráme sa mikroskopom.'''.split('\n'),
+}
+rows = []
+for (cat, excep), items in EX8.items():
+    rows += [(w, cat, excep) for w in items]
+write('exam8', ['id', 'word', 'category', 'EXCEP'], rows)
 
 # ---------------------------------------------------------------- exercise 9
-EX9 = 'm.äso p.äť m.äkký z.ajac d.eti h.ra p.es m.ed l.ietadlo s.vet'.split()
-EX9 = ['m.äso', 'p.äť', 'm.äkký', 'h.äd', 'p.ätka', 'sp.äť', 'p.es', 'm.ed', 'l.es', 'v.eža']
+EX9 = '''m.äso p.äť m.äkký dev.äť p.ätnásť sv.ätý žrieb.ä m.äta m.äsiar p.äta
+v.ädnúť v.äzeň báb.ätko v.äčší p.äsť
+p.es m.ed m.esto p.ero b.eh v.eža m.etla p.ekný v.eselý b.elasý'''.split()
 write('exam9', ['id', 'word'], [(w,) for w in EX9])
 
 # --------------------------------------------------------------- exercise 10
-EX10 = [('byť', 0), ('bylina', 0), ('kobyla', 0), ('býk', 0), ('pyšný', 1), ('pýtať', 1),
-        ('pysk', 1), ('myš', 2), ('mydlo', 2), ('umývať', 2), ('vysoký', 3), ('výr', 3),
-        ('ryba', 4), ('rýchly', 4), ('jazyk', 5), ('brzy', 5), ('syr', 6), ('sypať', 6),
-        ('lyže', 7), ('slýchať', 7), ('malá m.yš', 8), ('veľká r.yba', 8)]
-write('exam10', ['id', 'word', 'category'], EX10)
+EX10 = [
+    'byť bývať obyvateľ bydlisko býk bystrý bylina kobyla dobytok bylinka',
+    'pýcha pýtať pysk pykať pyžamo pytliak pýr prepych pyšný pýšiť',
+    'my myš mydlo myslieť mýliť umývať mykať hmyz žmýkať priemysel',
+    'vy vysoký výr vydra vyť zvyk výskať vyžla výlet vyhrať',
+    'ryba rýchly ryť rýpať rys ryšavý hrýzť kryť rýľ ryža',
+    'jazyk jazýček jazykový nazývať ozývať prizývať pozývať vyzývať vzývať prezývka',
+    'syn sýty syr sypať sychravý sykať sýkorka syseľ sypký sýpka',
+    'lyže lýtko lyko lysý slýchať plyn plytký mlyn vzlykať lyžica',
+]
+rows = []
+for cat, line in enumerate(EX10):
+    rows += [(w, cat) for w in line.split()]
+EX10_PHRASES = '''sivá m.yš
+veľká r.yba
+b.ystrá v.ydra
+s.ytý s.yn
+r.ýchly r.ys
+čerstvý s.yr
+nové l.yže
+v.ysoký komín
+b.ylinkový čaj
+starý ml.yn
+voňavé m.ydlo
+malá s.ýkorka'''.split('\n')
+rows += [(p, 8) for p in EX10_PHRASES]
+write('exam10', ['id', 'word', 'category'], rows)
 
 # --------------------------------------------------------------- exercise 11
-EX11 = [('strom', 'bez stromov', 0), ('dom', 'pri domov', 0), ('hrad', 'veľa hradov', 0),
-        ('mama', 's mamou', 1), ('ruka', 'pravou rukou', 1), ('voda', 'za vodou', 1)]
 EX11 = [('strom', 'bez stromov', 0), ('hrad', 'veľa hradov', 0), ('vlak', 'z vlakov', 0),
-        ('mama', 's mamou', 1), ('ruka', 'pravou rukou', 1), ('voda', 'za vodou', 1)]
+        ('dom', 'pár domov', 0), ('stôl', 'bez stolov', 0), ('chlapec', 'päť chlapcov', 0),
+        ('vták', 'kŕdeľ vtákov', 0), ('kameň', 'kôpka kameňov', 0), ('zub', 'bez zubov', 0),
+        ('koláč', 'tanier koláčov', 0), ('kvet', 'kytica kvetov', 0), ('hrnček', 'šesť hrnčekov', 0),
+        ('mama', 's mamou', 1), ('ruka', 'pravou rukou', 1), ('voda', 'za vodou', 1),
+        ('škola', 'pred školou', 1), ('lopta', 's loptou', 1), ('sestra', 'so sestrou', 1),
+        ('kniha', 'nad knihou', 1), ('lavica', 'pod lavicou', 1), ('ryba', 'za rybou', 1),
+        ('kačica', 's kačicou', 1), ('hora', 'nad horou', 1), ('cesta', 'pred cestou', 1)]
 write('exam11', ['id', 'word1', 'word2', 'category'], EX11)
 
 # --------------------------------------------------------------- exercise 12
-EX12 = [
-    ('mal.ý dom', 'mal.é domy', 'mal.ých domov', 'mal.ým domom', 'o mal.ých domoch', 's mal.ými domami', 0),
-    ('pekn.ý kvet', 'pekn.é kvety', 'pekn.ých kvetov', 'pekn.ým kvetom', 'o pekn.ých kvetoch', 's pekn.ými kvetmi', 0),
-    ('vtáč.í spev', 'vtáč.ie hlasy', 'vtáč.ích hniezd', 'vtáč.ím perám', 'o vtáč.ích perách', 's vtáč.ími perami', 2),
-    ('Mal.ý chlapec má nov.ú loptu.', '', '', '', '', '', 1),
+def adj_rows(adj, nouns, cat):
+    stem, sg = adj
+    nom, pl, gen, dat, loc, ins = nouns
+    return (f'{stem}.{sg} {nom}', f'{stem}.é {pl}', f'{stem}.ých {gen}', f'{stem}.ým {dat}',
+            f'o {stem}.ých {loc}', f's {stem}.ými {ins}', cat)
+
+
+EX12_NOUNS = [
+    (('mal', 'ý'), ('dom', 'domy', 'domov', 'domom', 'domoch', 'domami')),
+    (('pekn', 'ý'), ('kvet', 'kvety', 'kvetov', 'kvetom', 'kvetoch', 'kvetmi')),
+    (('nov', 'ý'), ('stôl', 'stoly', 'stolov', 'stolom', 'stoloch', 'stolmi')),
+    (('star', 'ý'), ('hrad', 'hrady', 'hradov', 'hradom', 'hradoch', 'hradmi')),
+    (('zelen', 'ý'), ('les', 'lesy', 'lesov', 'lesom', 'lesoch', 'lesmi')),
+    (('vysok', 'ý'), ('strom', 'stromy', 'stromov', 'stromom', 'stromoch', 'stromami')),
+    (('dlh', 'ý'), ('vlak', 'vlaky', 'vlakov', 'vlakom', 'vlakoch', 'vlakmi')),
+    (('ťažk', 'ý'), ('kameň', 'kamene', 'kameňov', 'kameňom', 'kameňoch', 'kameňmi')),
+    (('červen', 'ý'), ('balón', 'balóny', 'balónov', 'balónom', 'balónoch', 'balónmi')),
+    (('dreven', 'ý'), ('most', 'mosty', 'mostov', 'mostom', 'mostoch', 'mostmi')),
 ]
-write('exam12', ['id', 'word1', 'word2', 'word3', 'word4', 'word5', 'word6', 'category'], EX12)
+rows = [adj_rows(a, n, 0) for a, n in EX12_NOUNS]
+EX12_SENT = '''Mal.ý chlapec má nov.ú loptu.
+Na lúke rastú pekn.é kvety.
+Star.ý dedko sedí na lavičke.
+Vysok.é stromy šumia.
+Biel.y sneh pokryl zem.
+Mám nov.é topánky.
+Červen.é jablká sú sladké.
+Dlh.ý vlak prišiel načas.
+Zelen.á tráva rastie rýchlo.
+Veľk.ý pes šteká.'''.split('\n')
+rows += [(s, '', '', '', '', '', 1) for s in EX12_SENT]
+EX12_GEN = ['vtáč.í spev', 'ps.í chvost', 'mačac.í kožuch', 'vlč.í hlas', 'medved.í brloh',
+            'baran.í kožuch', 'býč.í roh', 'sokol.í let', 'kohút.í hrebeň', 'orl.í zrak']
+rows += [(g, '', '', '', '', '', 2) for g in EX12_GEN]
+write('exam12', ['id', 'word1', 'word2', 'word3', 'word4', 'word5', 'word6', 'category'], rows)
 
 # --------------------------------------------------------------- exercise 13
 EX13 = [('mama', 'kto?', 0), ('stôl', 'čo?', 0), ('pes', 'kto?', 0), ('kniha', 'čo?', 0),
+        ('učiteľ', 'kto?', 0), ('lopta', 'čo?', 0), ('dedo', 'kto?', 0), ('okno', 'čo?', 0),
+        ('žiak', 'kto?', 0), ('strom', 'čo?', 0), ('mačka', 'kto?', 0), ('auto', 'čo?', 0),
         ('veselý', 'aký?', 1), ('malá', 'aká?', 1), ('otcov', 'čí?', 1), ('zelené', 'aké?', 1),
+        ('mamina', 'čia?', 1), ('sestrine', 'čie?', 1), ('vysoký', 'aký?', 1), ('krásna', 'aká?', 1),
+        ('modré', 'aké?', 1), ('bratov', 'čí?', 1), ('teplý', 'aký?', 1), ('sladká', 'aká?', 1),
         ('píše', 'čo robí?', 2), ('spieval', 'čo robil?', 2), ('bude čítať', 'čo bude robiť?', 2),
-        ('behá', 'čo robí?', 2)]
+        ('behá', 'čo robí?', 2), ('kreslil', 'čo robil?', 2), ('bude spať', 'čo bude robiť?', 2),
+        ('skáče', 'čo robí?', 2), ('varila', 'čo robil?', 2), ('bude plávať', 'čo bude robiť?', 2),
+        ('číta', 'čo robí?', 2), ('hral', 'čo robil?', 2), ('bude písať', 'čo bude robiť?', 2)]
 write('exam13', ['id', 'word', 'question', 'category'], EX13)
 
 # --------------------------------------------------------------- exercise 16
-EX16 = [('lekár', 'človek, ktorý lieči chorých', 'človek, ktorý pečie chlieb', 'zviera v lese', '0'),
-        ('kuchár', 'človek, ktorý varí jedlo', 'nástroj na rezanie', 'druh ovocia', '0'),
-        ('hrniec', 'nádoba na varenie', 'kus nábytku', 'časť tela', '0'),
-        ('prameň', 'miesto, kde vyviera voda', 'vysoký strom', 'malé zviera', '1'),
-        ('kompas', 'prístroj, ktorý ukazuje sever', 'hudobný nástroj', 'druh pečiva', '1'),
-        ('Bez práce nie sú koláče.', 'Kto nepracuje, nič nemá.', 'Koláče sú zdravé.', 'Piecť je ľahké.', '2'),
-        ('Ranné vtáča ďalej doskáče.', 'Kto skoro vstáva, viac urobí.', 'Vtáky skáču ďaleko.', 'Ráno je zima.', '2')]
+EX16 = [
+    ('lekár', 'človek, ktorý lieči chorých', 'človek, ktorý pečie chlieb', 'zviera v lese', '0'),
+    ('kuchár', 'človek, ktorý varí jedlo', 'nástroj na rezanie', 'druh ovocia', '0'),
+    ('hrniec', 'nádoba na varenie', 'kus nábytku', 'časť tela', '0'),
+    ('pekár', 'človek, ktorý pečie chlieb', 'človek, ktorý opravuje autá', 'vták', '0'),
+    ('dáždnik', 'chráni nás pred dažďom', 'meria teplotu', 'svieti v noci', '0'),
+    ('hodiny', 'ukazujú čas', 'varia vodu', 'rastú v záhrade', '0'),
+    ('vankúš', 'dávame si ho pod hlavu', 'nosíme ho na nohách', 'jeme ho na obed', '0'),
+    ('hasič', 'človek, ktorý hasí požiare', 'človek, ktorý šije šaty', 'strom', '0'),
+    ('kľúč', 'otvárame ním dvere', 'píšeme ním do zošita', 'polievame ním kvety', '0'),
+    ('mlieko', 'biely nápoj od kravy', 'sladké ovocie', 'mäkké pečivo', '0'),
+    ('prameň', 'miesto, kde vyviera voda', 'vysoký strom', 'malé zviera', '1'),
+    ('kompas', 'prístroj, ktorý ukazuje sever', 'hudobný nástroj', 'druh pečiva', '1'),
+    ('knižnica', 'miesto, kde si požičiavame knihy', 'obchod s ovocím', 'ihrisko', '1'),
+    ('mapa', 'obrázok krajiny s cestami', 'veľká taška', 'druh kvetu', '1'),
+    ('teplomer', 'prístroj na meranie teploty', 'nádoba na vodu', 'hračka', '1'),
+    ('sused', 'človek, ktorý býva vedľa nás', 'človek, ktorý predáva', 'zviera na dvore', '1'),
+    ('úroda', 'všetko, čo dozrelo na poli', 'veľký dážď', 'chladná zima', '1'),
+    ('ostrov', 'zem obklopená vodou', 'vysoký kopec', 'hlboká jama', '1'),
+    ('jaskyňa', 'priestor v skale pod zemou', 'dom na strome', 'most cez rieku', '1'),
+    ('včelár', 'človek, ktorý chová včely', 'človek, ktorý chytá ryby', 'kvet', '1'),
+    ('Bez práce nie sú koláče.', 'Kto nepracuje, nič nemá.', 'Koláče sú zdravé.', 'Piecť je ľahké.', '2'),
+    ('Ranné vtáča ďalej doskáče.', 'Kto skoro vstáva, viac urobí.', 'Vtáky skáču ďaleko.', 'Ráno je zima.', '2'),
+    ('Kto druhému jamu kope, sám do nej padá.', 'Kto chce druhému ublížiť, ublíži sebe.', 'Kopať jamy je ťažké.', 'Do jamy sa nepadá.', '2'),
+    ('Komu niet rady, tomu niet pomoci.', 'Kto nepočúva dobrú radu, tomu sa nedá pomôcť.', 'Rady sú zbytočné.', 'Pomoc je vždy blízko.', '2'),
+    ('Sľuby sa majú plniť.', 'Čo sľúbiš, to urob.', 'Sľubovať je zakázané.', 'Sľuby sú drahé.', '2'),
+    ('Trpezlivosť ruže prináša.', 'Kto vie čakať, dočká sa dobrého.', 'Ruže rastú rýchlo.', 'Čakať sa nemá.', '2'),
+    ('Aký otec, taký syn.', 'Deti bývajú podobné rodičom.', 'Otec je vyšší ako syn.', 'Syn má iné meno.', '2'),
+    ('Lepšie neskoro ako nikdy.', 'Je dobré urobiť niečo, aj keď neskoro.', 'Treba chodiť neskoro.', 'Nikdy nie je neskoro spať.', '2'),
+    ('Všetko zlé je na niečo dobré.', 'Aj z nešťastia môže vzísť niečo dobré.', 'Zlé veci sú dobré.', 'Dobré veci sú zlé.', '2'),
+    ('Kto sa smeje naposledy, ten sa smeje najlepšie.', 'Kto vyhrá na konci, ten sa teší najviac.', 'Smiať sa je zakázané.', 'Smiech je hlučný.', '2'),
+]
 write('exam16', ['id', 'word', 'answer1', 'answer2', 'answer3', 'category'], EX16)
 
 # --------------------------------------------------------------- exercise 17
