@@ -138,14 +138,14 @@ write('exam3', ['id', 'word', 'added', 'category'], rows)
 # group 1: two open syllables, 2: other two-syllable words, 3: three, 4: four+
 EX4 = {
     '1': '''ma-ma ba-ba de-do vo-da ru-ka no-ha ko-za ry-ba ko-lo pe-ro so-va
-    ži-to mu-cha ku-ra se-no lu-na''',
+    ži-to mu-cha ku-ra se-no lu-na pi-la vá-za ko-ne ru-že lo-di''',
     '2': '''lop-ta pos-teľ ško-la čiap-ka tráv-nik kvet-ník mač-ka ses-tra
-    hviez-da pap-rať  mlyn-ček ko-kos''',
+    hviez-da pap-rať mlyn-ček ko-kos pa-lec ko-nár klo-búk''',
     '3': '''ce-ruz-ka sto-lič-ka ja-ho-da po-liev-ka la-vi-ca to-pán-ky ba-ná-ny
-    ka-pus-ta ko-má-re pa-pu-ča ma-li-na ko-ru-na''',
+    ka-pus-ta ko-má-re pa-pu-ča ma-li-na ko-ru-na ra-ke-ta ži-ra-fa''',
     '4': '''ze-le-ni-na te-le-fó-ny ka-ma-rát-ka me-dve-dí-ky pa-ra-daj-ko-vý
     ča-ro-dej-ník po-ma-ran-če ka-len-dá-re lo-ko-mo-tí-va ma-te-ma-ti-ka
-    ka-ra-me-lo-vý te-le-ví-zo-ry''',
+    ka-ra-me-lo-vý te-le-ví-zo-ry ma-ľo-van-ka ka-ma-rá-ti''',
 }
 SYL_POOL = '''ba be bi bo bu da de di do du ka ke ko ku la le li lo lu ma me mi mo
 mu na ne ni no nu pa pe pi po pu ra re ri ro ru sa se si so su ta te ti to tu va
@@ -173,6 +173,8 @@ EX5_SENT = [
     ('Pri potoku rastie buk.', '1'), ('Do domu prišiel pán.', '0'), ('Pekne sa bavíme.', '0'),
     ('Deti sa hrajú s loptou.', '0'), ('Obed bude o dvanástej.', '0'), ('Padá biely sneh.', '0'),
     ('Bobor stavia hrádzu.', '0'), ('Doma máme psa.', '0'), ('Pred domom je breza.', '0'),
+    ('Otec opravuje bicykel.', '0'), ('Sused má dobrého psa.', '0'), ('Podaj mi pohár.', '0'),
+    ('Babka pletie sveter.', '0'), ('Na obed je polievka.', '0'), ('Pod posteľou je papuča.', '0'),
 ]
 rows = []
 for item in EX5_WORDS:
@@ -281,7 +283,9 @@ write('exam6', ['id', 'word', 'letter', 'pos', 'category', 'EXCEP'], rows)
 
 # ---------------------------------------------------------------- exercise 7
 EX7_WORDS = [w for w in '''hry chyba kyslý hýbať chytať kytica hynúť kyvadlo chýr chytrý
-ihla čiapka šiška žiak cibuľa čítať žihľava šitie cícer džínsy'''.split()]
+ihla čiapka šiška žiak cibuľa čítať žihľava šitie cícer džínsy
+chýbať kýchať kyslík chytiť nohy ruky knihy mačky taký veľký drahý tichý suchý
+čiara čistý čižmy šípka žirafa šiltovka cirkus'''.split()]
 EX7_SENT = '''Chlapci hrajú hry.
 Kyslé jablko nechutí.
 Žiak číta knihu.
@@ -293,14 +297,25 @@ Hýbať sa je zdravé.
 Ihla je ostrá.
 Chyba sa stala v úlohe.
 Kohút kikiríka na dvore.
-Čiapka je na vešiaku.'''.split('\n')
+Čiapka je na vešiaku.
+Knihy sú na poličke.
+Veľký pes beží.
+Suché lístie šuští.
+Žirafa má dlhý krk.
+Čižmy sú v predsieni.
+Šípky rastú pri ceste.
+Hýbeme sa na telocviku.
+Chýba mi kamarát.
+Čistá voda tečie.
+Drahý darček sme nekúpili.'''.split('\n')
 write('exam7', ['id', 'word', 'category'],
       [(w, '0') for w in EX7_WORDS] + [(s, '1') for s in EX7_SENT])
 
 # ---------------------------------------------------------------- exercise 8
 EX8 = {
     ('0', '0'): '''byt bývať býk bylina kobyla my myš mydlo pyšný pýtať syr syn
-    vysoký výr ryba rýchly jazyk lyže mlyn slýchať'''.split(),
+    vysoký výr ryba rýchly jazyk lyže mlyn slýchať
+    sýkorka zvyk lyžica pýcha mýliť ryža sypať bystrý'''.split(),
     ('0', '1'): '''biológia mikrofón pizza riziko vitamín minúta bicykel sirup citrón
     mikroskop rizoto'''.split(),
     ('1', '0'): '''Myška má malý syr.
@@ -332,8 +347,12 @@ write('exam8', ['id', 'word', 'category', 'EXCEP'], rows)
 
 # ---------------------------------------------------------------- exercise 9
 EX9 = '''m.äso p.äť m.äkký dev.äť p.ätnásť sv.ätý žrieb.ä m.äta m.äsiar p.äta
-v.ädnúť v.äzeň báb.ätko v.äčší p.äsť
-p.es m.ed m.esto p.ero b.eh v.eža m.etla p.ekný v.eselý b.elasý'''.split()
+v.ädnúť v.äzeň báb.ätko v.äčší p.äsť v.äčšina m.äkko p.ätka sp.äť pam.äť holúb.ä
+žrieb.ätko m.äkčeň m.äsový v.ädne v.äzba dev.äťdesiat op.äť p.äťka sv.ätec m.ätový
+sv.ätiť v.äčšinou p.äťsto dev.äťsto m.äsitý
+p.es m.ed m.esto p.ero b.eh v.eža m.etla p.ekný v.eselý b.elasý
+m.esiac p.ec m.eno p.eň v.edro v.ečer v.eľký p.ena m.eter b.ežec v.etva m.elón p.ekár
+b.ez v.eselo p.ekne m.etro'''.split()
 write('exam9', ['id', 'word'], [(w,) for w in EX9])
 
 # --------------------------------------------------------------- exercise 10
@@ -353,7 +372,7 @@ for cat, line in enumerate(EX10):
 EX10_PHRASES = '''sivá m.yš
 veľká r.yba
 b.ystrá v.ydra
-s.ytý s.yn
+s.ýty s.yn
 r.ýchly r.ys
 čerstvý s.yr
 nové l.yže
@@ -373,7 +392,19 @@ EX11 = [('strom', 'bez stromov', 0), ('hrad', 'veľa hradov', 0), ('vlak', 'z vl
         ('mama', 's mamou', 1), ('ruka', 'pravou rukou', 1), ('voda', 'za vodou', 1),
         ('škola', 'pred školou', 1), ('lopta', 's loptou', 1), ('sestra', 'so sestrou', 1),
         ('kniha', 'nad knihou', 1), ('lavica', 'pod lavicou', 1), ('ryba', 'za rybou', 1),
-        ('kačica', 's kačicou', 1), ('hora', 'nad horou', 1), ('cesta', 'pred cestou', 1)]
+        ('kačica', 's kačicou', 1), ('hora', 'nad horou', 1), ('cesta', 'pred cestou', 1),
+        ('pes', 'päť psov', 0), ('chlap', 'päť chlapov', 0), ('most', 'cez päť mostov', 0),
+        ('list', 'kôpka listov', 0), ('balón', 'veľa balónov', 0), ('obchod', 'veľa obchodov', 0),
+        ('zošit', 'kopa zošitov', 0), ('syn', 'dvoch synov', 0), ('brat', 'troch bratov', 0),
+        ('kohút', 'päť kohútov', 0), ('zajac', 'veľa zajacov', 0), ('medveď', 'dvoch medveďov', 0),
+        ('sused', 'u susedov', 0), ('lekár', 'u lekárov', 0), ('vrch', 'z vrchov', 0),
+        ('banán', 'kilo banánov', 0), ('citrón', 'šťava z citrónov', 0), ('tanier', 'kopa tanierov', 0),
+        ('babka', 's babkou', 1), ('lampa', 'pod lampou', 1), ('rieka', 'nad riekou', 1),
+        ('teta', 's tetou', 1), ('brána', 'pred bránou', 1), ('stodola', 'za stodolou', 1),
+        ('mačka', 's mačkou', 1), ('ceruzka', 's ceruzkou', 1), ('posteľ', 'pod posteľou', 1),
+        ('kamarátka', 's kamarátkou', 1), ('lyžica', 's lyžicou', 1), ('lúka', 'nad lúkou', 1),
+        ('čiapka', 'pod čiapkou', 1), ('taška', 's taškou', 1), ('krava', 'za kravou', 1),
+        ('ovca', 's ovcou', 1), ('tabuľa', 'pred tabuľou', 1), ('strecha', 'pod strechou', 1)]
 write('exam11', ['id', 'word1', 'word2', 'category'], EX11)
 
 # --------------------------------------------------------------- exercise 12
@@ -395,6 +426,16 @@ EX12_NOUNS = [
     (('ťažk', 'ý'), ('kameň', 'kamene', 'kameňov', 'kameňom', 'kameňoch', 'kameňmi')),
     (('červen', 'ý'), ('balón', 'balóny', 'balónov', 'balónom', 'balónoch', 'balónmi')),
     (('dreven', 'ý'), ('most', 'mosty', 'mostov', 'mostom', 'mostoch', 'mostmi')),
+    (('hlbok', 'ý'), ('rybník', 'rybníky', 'rybníkov', 'rybníkom', 'rybníkoch', 'rybníkmi')),
+    (('modr', 'ý'), ('hrnček', 'hrnčeky', 'hrnčekov', 'hrnčekom', 'hrnčekoch', 'hrnčekmi')),
+    (('tepl', 'ý'), ('kabát', 'kabáty', 'kabátov', 'kabátom', 'kabátoch', 'kabátmi')),
+    (('ostr', 'ý'), ('nôž', 'nože', 'nožov', 'nožom', 'nožoch', 'nožmi')),
+    (('tich', 'ý'), ('potok', 'potoky', 'potokov', 'potokom', 'potokoch', 'potokmi')),
+    (('mokr', 'ý'), ('dáždnik', 'dáždniky', 'dáždnikov', 'dáždnikom', 'dáždnikoch', 'dáždnikmi')),
+    (('hlasn', 'ý'), ('zvon', 'zvony', 'zvonov', 'zvonom', 'zvonoch', 'zvonmi')),
+    (('veľk', 'ý'), ('stan', 'stany', 'stanov', 'stanom', 'stanoch', 'stanmi')),
+    (('ťažk', 'ý'), ('kufor', 'kufre', 'kufrov', 'kufrom', 'kufroch', 'kuframi')),
+    (('nov', 'ý'), ('zošit', 'zošity', 'zošitov', 'zošitom', 'zošitoch', 'zošitmi')),
 ]
 rows = [adj_rows(a, n, 0) for a, n in EX12_NOUNS]
 EX12_SENT = '''Mal.ý chlapec má nov.ú loptu.
@@ -406,10 +447,22 @@ Mám nov.é topánky.
 Červen.é jablká sú sladké.
 Dlh.ý vlak prišiel načas.
 Zelen.á tráva rastie rýchlo.
-Veľk.ý pes šteká.'''.split('\n')
+Veľk.ý pes šteká.
+Tepl.ý čaj zahreje.
+Rýchl.e autá jazdia po ceste.
+Mal.é deti sa hrajú.
+Nov.ý zošit je čistý.
+Vysok.ý strom rastie.
+Ostr.ý nôž reže.
+Pekn.á bábika sedí.
+Tich.á noc je tmavá.
+Hlasn.ý zvon zvoní.
+Zelen.é listy šumia.'''.split('\n')
 rows += [(s, '', '', '', '', '', 1) for s in EX12_SENT]
 EX12_GEN = ['vtáč.í spev', 'ps.í chvost', 'mačac.í kožuch', 'vlč.í hlas', 'medved.í brloh',
-            'baran.í kožuch', 'býč.í roh', 'sokol.í let', 'kohút.í hrebeň', 'orl.í zrak']
+            'baran.í kožuch', 'býč.í roh', 'sokol.í let', 'kohút.í hrebeň', 'orl.í zrak',
+            'líšč.í chvost', 'koz.í syr', 'zajač.í chvost', 'had.í jed', 'ryb.í tuk', 'žab.í skok',
+            'jelen.í paroh', 'kačac.í zobák', 'slepač.í vývar', 'kurac.í rezeň']
 rows += [(g, '', '', '', '', '', 2) for g in EX12_GEN]
 write('exam12', ['id', 'word1', 'word2', 'word3', 'word4', 'word5', 'word6', 'category'], rows)
 
@@ -423,7 +476,14 @@ EX13 = [('mama', 'kto?', 0), ('stôl', 'čo?', 0), ('pes', 'kto?', 0), ('kniha',
         ('píše', 'čo robí?', 2), ('spieval', 'čo robil?', 2), ('bude čítať', 'čo bude robiť?', 2),
         ('behá', 'čo robí?', 2), ('kreslil', 'čo robil?', 2), ('bude spať', 'čo bude robiť?', 2),
         ('skáče', 'čo robí?', 2), ('varila', 'čo robil?', 2), ('bude plávať', 'čo bude robiť?', 2),
-        ('číta', 'čo robí?', 2), ('hral', 'čo robil?', 2), ('bude písať', 'čo bude robiť?', 2)]
+        ('číta', 'čo robí?', 2), ('hral', 'čo robil?', 2), ('bude písať', 'čo bude robiť?', 2),
+        ('dom', 'čo?', 0), ('vták', 'kto?', 0), ('lavica', 'čo?', 0), ('brat', 'kto?', 0),
+        ('kvet', 'čo?', 0), ('lekár', 'kto?', 0), ('hrad', 'čo?', 0), ('zajac', 'kto?', 0),
+        ('biely', 'aký?', 1), ('veselá', 'aká?', 1), ('zlaté', 'aké?', 1), ('dedkov', 'čí?', 1),
+        ('babkina', 'čia?', 1), ('otcove', 'čie?', 1), ('rýchly', 'aký?', 1), ('múdra', 'aká?', 1),
+        ('spí', 'čo robí?', 2), ('plával', 'čo robil?', 2), ('bude kresliť', 'čo bude robiť?', 2),
+        ('varí', 'čo robí?', 2), ('písal', 'čo robil?', 2), ('bude behať', 'čo bude robiť?', 2),
+        ('maľuje', 'čo robí?', 2), ('skákal', 'čo robil?', 2)]
 write('exam13', ['id', 'word', 'question', 'category'], EX13)
 
 # --------------------------------------------------------------- exercise 16
@@ -438,6 +498,16 @@ EX16 = [
     ('hasič', 'človek, ktorý hasí požiare', 'človek, ktorý šije šaty', 'strom', '0'),
     ('kľúč', 'otvárame ním dvere', 'píšeme ním do zošita', 'polievame ním kvety', '0'),
     ('mlieko', 'biely nápoj od kravy', 'sladké ovocie', 'mäkké pečivo', '0'),
+    ('záhrada', 'miesto pri dome, kde rastie zelenina a kvety', 'miestnosť v škole', 'veľké jazero', '0'),
+    ('pohár', 'nádoba na pitie', 'obuv na zimu', 'časť stromu', '0'),
+    ('rukavice', 'nosíme ich na rukách', 'nosíme ich na hlave', 'jeme ich na raňajky', '0'),
+    ('vidlička', 'jeme ňou jedlo', 'píšeme ňou na tabuľu', 'zametáme ňou dvor', '0'),
+    ('zubná kefka', 'čistíme si ňou zuby', 'češeme si ňou vlasy', 'krájame ňou chlieb', '0'),
+    ('kalendár', 'ukazuje dni a mesiace', 'ukazuje cestu', 'meria teplotu', '0'),
+    ('učiteľ', 'človek, ktorý učí deti', 'človek, ktorý predáva chlieb', 'človek, ktorý opravuje topánky', '0'),
+    ('chladnička', 'udržuje jedlo v chlade', 'perie bielizeň', 'hrá hudbu', '0'),
+    ('ceruzka', 'kreslíme a píšeme ňou', 'krájame ňou chlieb', 'zametáme ňou', '0'),
+    ('okuliare', 'pomáhajú lepšie vidieť', 'chránia pred dažďom', 'hrejú v zime', '0'),
     ('prameň', 'miesto, kde vyviera voda', 'vysoký strom', 'malé zviera', '1'),
     ('kompas', 'prístroj, ktorý ukazuje sever', 'hudobný nástroj', 'druh pečiva', '1'),
     ('knižnica', 'miesto, kde si požičiavame knihy', 'obchod s ovocím', 'ihrisko', '1'),
@@ -448,6 +518,16 @@ EX16 = [
     ('ostrov', 'zem obklopená vodou', 'vysoký kopec', 'hlboká jama', '1'),
     ('jaskyňa', 'priestor v skale pod zemou', 'dom na strome', 'most cez rieku', '1'),
     ('včelár', 'človek, ktorý chová včely', 'človek, ktorý chytá ryby', 'kvet', '1'),
+    ('sopka', 'hora, z ktorej môže vytekať láva', 'hlboká studňa', 'široká rieka', '1'),
+    ('púšť', 'veľké suché miesto s pieskom', 'hustý les', 'studené more', '1'),
+    ('archeológ', 'vedec, ktorý hľadá staré veci v zemi', 'človek, ktorý stavia domy', 'predavač kníh', '1'),
+    ('ďalekohľad', 'prístroj na pozorovanie vzdialených vecí', 'prístroj na varenie', 'hudobný nástroj', '1'),
+    ('rovník', 'pomyselná čiara okolo stredu Zeme', 'vysoký vrch', 'rýchly vlak', '1'),
+    ('záchranár', 'človek, ktorý pomáha ľuďom v nebezpečenstve', 'človek, ktorý predáva lístky', 'športovec', '1'),
+    ('úľ', 'príbytok včiel', 'hniezdo vtákov', 'nora líšky', '1'),
+    ('mravenisko', 'príbytok mravcov', 'druh huby', 'jazierko v lese', '1'),
+    ('kormidlo', 'riadi sa ním loď', 'meria sa ním čas', 'kreslí sa ním', '1'),
+    ('potravina', 'všetko, čo sa dá jesť', 'miesto na spanie', 'druh oblečenia', '1'),
     ('Bez práce nie sú koláče.', 'Kto nepracuje, nič nemá.', 'Koláče sú zdravé.', 'Piecť je ľahké.', '2'),
     ('Ranné vtáča ďalej doskáče.', 'Kto skoro vstáva, viac urobí.', 'Vtáky skáču ďaleko.', 'Ráno je zima.', '2'),
     ('Kto druhému jamu kope, sám do nej padá.', 'Kto chce druhému ublížiť, ublíži sebe.', 'Kopať jamy je ťažké.', 'Do jamy sa nepadá.', '2'),
@@ -458,6 +538,16 @@ EX16 = [
     ('Lepšie neskoro ako nikdy.', 'Je dobré urobiť niečo, aj keď neskoro.', 'Treba chodiť neskoro.', 'Nikdy nie je neskoro spať.', '2'),
     ('Všetko zlé je na niečo dobré.', 'Aj z nešťastia môže vzísť niečo dobré.', 'Zlé veci sú dobré.', 'Dobré veci sú zlé.', '2'),
     ('Kto sa smeje naposledy, ten sa smeje najlepšie.', 'Kto vyhrá na konci, ten sa teší najviac.', 'Smiať sa je zakázané.', 'Smiech je hlučný.', '2'),
+    ('Kto nič nerobí, nič nepokazí.', 'Chyby robí iba ten, kto pracuje.', 'Práca je zlá.', 'Kaziť veci je dobré.', '2'),
+    ('Komu sa nelení, tomu sa zelení.', 'Kto je usilovný, tomu sa darí.', 'Zelená farba je pekná.', 'Lenivým sa darí.', '2'),
+    ('Hlad je najlepší kuchár.', 'Hladnému chutí každé jedlo.', 'Kuchári sú hladní.', 'Hlad je dobrý.', '2'),
+    ('Čo môžeš urobiť dnes, neodkladaj na zajtra.', 'Prácu treba urobiť hneď.', 'Zajtra je lepší deň.', 'Dnes sa nepracuje.', '2'),
+    ('Pýtaj sa, nebudeš blúdiť.', 'Kto sa pýta, ľahšie nájde cestu.', 'Blúdiť je zábava.', 'Otázky sú zakázané.', '2'),
+    ('Vrana k vrane sadá.', 'Podobní ľudia sa radi stretávajú.', 'Vrany sedia na strome.', 'Vrany sú čierne.', '2'),
+    ('Opakovanie je matka múdrosti.', 'Kto si učivo opakuje, lepšie ho vie.', 'Matka je múdra.', 'Opakovať sa nemá.', '2'),
+    ('Nechváľ deň pred večerom.', 'Nehodnoť nič, kým sa to neskončí.', 'Večer je krajší ako deň.', 'Deň treba chváliť.', '2'),
+    ('Kde sa dvaja bijú, tretí víťazí.', 'Keď sa dvaja hádajú, získa ten tretí.', 'Biť sa je dobré.', 'Traja sa vždy bijú.', '2'),
+    ('Múdrejší ustúpi.', 'Rozumný človek sa zbytočne neháda.', 'Múdri sú slabí.', 'Ustúpiť je hanba.', '2'),
 ]
 write('exam16', ['id', 'word', 'answer1', 'answer2', 'answer3', 'category'], EX16)
 
