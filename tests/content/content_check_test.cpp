@@ -238,28 +238,50 @@ TEST(ContentSources, Exercise5GapPositionsPointAtBdp) {
   EXPECT_TRUE(problems.empty()) << problems.text();
 }
 
-TEST(ContentSources, Exercise6LetterAndPositionDescribeTheGap) {
+// Positions (0-based) of i, í, y, ý that can become a gap: not the first
+// letter of ia, ie, iu.
+bool IsGapVowel(const QString& text, int i) {
+  return QStringLiteral("iíyý").contains(text.at(i)) &&
+         !(i + 1 < text.size() && QStringLiteral("aeu").contains(text.at(i + 1)));
+}
+
+// The gap of a word of exercise 6: the consonant's position for pos 0
+// (start), 1 (first pair), 2 (last pair); -1 when there is none.
+int SyllableGap(const QString& text, QChar consonant, const QString& pos) {
+  if (pos == "0") return 0;
+  int result = -1;
+  for (QChar v : QStringLiteral("iíyý")) {
+    const QString pair = QString(consonant) + v;
+    const int at = pos == "1" ? static_cast<int>(text.indexOf(pair)) : static_cast<int>(text.lastIndexOf(pair));
+    if (at >= 0) result = at;
+  }
+  return result;
+}
+
+TEST(ContentSources, Exercise6GapsLieWhereTheFiltersSay) {
   Problems problems;
-  static const QRegularExpression kSyllable(QStringLiteral("[dtnDTN][iíyý]"));
   for (const Row& row : Sources("exam6").rows) {
     const QString text = row["word"].section('(', 0, 0);
     if (row["category"] == "0") {
-      const QRegularExpressionMatch m = kSyllable.match(text);
-      if (!m.hasMatch()) {
-        problems.Add("exam6", row.id, "no di/dy, ti/ty or ni/ny");
+      const int letter = row["letter"].toInt();
+      if (row["letter"].size() != 1 || letter < 0 || letter > 2) {
+        problems.Add("exam6", row.id, "letter is not 0, 1 or 2");
         continue;
       }
-      const int at = static_cast<int>(m.capturedStart());
-      const QString letter = QString::number(QStringLiteral("dtn").indexOf(text.at(at).toLower()));
-      const QString pos = at == 0 ? "0" : at + 2 == text.size() ? "2" : "1";
-      if (row["letter"] != letter) problems.Add("exam6", row.id, "letter should be " + letter);
-      if (row["pos"] != pos) problems.Add("exam6", row.id, "pos should be " + pos);
+      const QChar consonant = QStringLiteral("dtn").at(letter);
+      const int at = SyllableGap(text, consonant, row["pos"]);
+      const bool pair = at >= 0 && at + 1 < text.size() && text.at(at) == consonant &&
+                        QStringLiteral("iíyý").contains(text.at(at + 1));
+      if (!pair) problems.Add("exam6", row.id, "no " + QString(consonant) + "i/y where pos " + row["pos"] + " looks");
+      else if (row["pos"] == "1" && (at == 0 || at + 2 == text.size()))
+        problems.Add("exam6", row.id, "the first pair is not in the middle");
+      else if (row["pos"] == "2" && at + 2 != text.size())
+        problems.Add("exam6", row.id, "the last pair is not at the end");
     } else if (row["category"] == "1") {
       QString flags;
       for (QChar c : QStringLiteral("dtn")) {
         bool found = false;
-        for (int i = 0; i + 1 < text.size(); ++i)
-          found |= text.at(i).toLower() == c && QStringLiteral("iíyý").contains(text.at(i + 1));
+        for (int i = 0; i + 1 < text.size(); ++i) found |= text.at(i).toLower() == c && IsGapVowel(text, i + 1);
         flags += found ? '1' : '0';
       }
       if (row["letter"] != flags) problems.Add("exam6", row.id, "flags should be " + flags);
@@ -267,6 +289,69 @@ TEST(ContentSources, Exercise6LetterAndPositionDescribeTheGap) {
       problems.Add("exam6", row.id, "category is not 0 or 1");
     }
     if (row["EXCEP"] != "0" && row["EXCEP"] != "1") problems.Add("exam6", row.id, "EXCEP is not 0 or 1");
+  }
+  EXPECT_TRUE(problems.empty()) << problems.text();
+}
+
+// Exercise 7 puts two gaps into one word when it can choose among several;
+// exercise 8 sentences need two gap candidates, exercise 8 words one after
+// a soft, hard or neutral consonant; exercise 10 words one after the
+// category's consonant, phrases and exercises 9 and 12 a mark before the letter.
+TEST(ContentSources, GapExercisesAlwaysFindTheirGaps) {
+  Problems problems;
+  for (const Row& row : Sources("exam7").rows) {
+    const QString text = row["word"].section('(', 0, 0);
+    int all = 0;
+    bool two_in_a_word = false;
+    for (const QString& word : text.split(' ')) {
+      int n = 0;
+      for (int i = 0; i < word.size(); ++i) n += IsGapVowel(word, i) ? 1 : 0;
+      all += n;
+      two_in_a_word |= n >= 2;
+    }
+    if (all == 0) problems.Add("exam7", row.id, "no i/y to fill");
+    else if (all >= 2 && !two_in_a_word) problems.Add("exam7", row.id, "no word holds two gaps");
+  }
+  static const QStringList kConsonants = {"c", "č", "ž", "š", "dz", "dž", "j", "ch", "g", "h", "k", "l"};
+  for (const Row& row : Sources("exam8").rows) {
+    const QString text = row["word"].section('(', 0, 0);
+    int candidates = 0;
+    for (const QString& e : kConsonants)
+      for (int p = 0; p + e.size() < text.size(); ++p)
+        if (text.mid(p, e.size()).toLower() == e && IsGapVowel(text, p + static_cast<int>(e.size()))) ++candidates;
+    if (row["category"] == "1" && candidates < 2) problems.Add("exam8", row.id, "fewer than two gap candidates");
+    if (row["category"] == "0" && candidates < 1) problems.Add("exam8", row.id, "no i/y after c, č, ž, š, j, ch, g, h, k, l");
+    if (row["category"] != "0" && row["category"] != "1") problems.Add("exam8", row.id, "category is not 0 or 1");
+  }
+  for (const Row& row : Sources("exam10").rows) {
+    const int category = row["category"].toInt();
+    const QString word = row["word"];
+    if (category >= 0 && category < 8) {
+      const QChar c = QStringLiteral("bpmvrzsl").at(category);
+      bool found = false;
+      for (int i = 0; i + 1 < word.size(); ++i)
+        found |= word.at(i).toLower() == c && QStringLiteral("iíyý").contains(word.at(i + 1));
+      if (!found) problems.Add("exam10", row.id, QStringLiteral("no %1i/%1y").arg(c));
+    } else if (category == 8) {
+      if (!word.left(word.size() - 1).contains('.')) problems.Add("exam10", row.id, "phrase without a gap mark");
+    } else {
+      problems.Add("exam10", row.id, "category is not 0 to 8");
+    }
+  }
+  auto marks = [&](const QString& table, const QString& id, const QString& text, const QString& letters) {
+    int n = 0;
+    for (int i = 0; i + 1 < text.size(); ++i) {
+      if (text.at(i) != '.') continue;
+      ++n;
+      if (!letters.contains(text.at(i + 1)))
+        problems.Add(table, id, QStringLiteral("mark before %1 in '%2'").arg(text.at(i + 1)).arg(text));
+    }
+    if (n == 0) problems.Add(table, id, "no gap mark in '" + text + "'");
+  };
+  for (const Row& row : Sources("exam9").rows) marks("exam9", row.id, row["word"], QStringLiteral("äe"));
+  for (const Row& row : Sources("exam12").rows) {
+    const int last = row["category"] == "0" ? 6 : 1;
+    for (int k = 1; k <= last; ++k) marks("exam12", row.id, row[QStringLiteral("word%1").arg(k)], QStringLiteral("iíyý"));
   }
   EXPECT_TRUE(problems.empty()) << problems.text();
 }

@@ -255,7 +255,16 @@ Dym stúpa z komína.
 Nikde nie je zima.
 Sestra kreslí kytice.
 Divé kačice plávajú na jazere.
-Hladný psík pije vodu.'''.split('\n')
+Hladný psík pije vodu.
+Deti dýchajú čerstvý vzduch.
+Dnes je tichý deň.
+Dedko má tyčku.
+Hodiny tikajú.
+Kytica stojí na stole.
+Ty si môj kamarát.
+Na dvore stoja hodiny.
+Vidím divú kačku.
+Divadlo je plné detí.'''.split('\n')
 
 
 def dtn_gap(word):
@@ -277,68 +286,74 @@ for s in EX6_SENT:
     flags = ''
     for c in 'dtn':
         flags += '1' if any(s[i].lower() == c and s[i + 1] in 'iíyý'
+                            and s[i + 2:i + 3] not in ('a', 'e', 'u')
                             for i in range(len(s) - 1)) else '0'
     rows.append((s, flags, '', '1', '0'))
 write('exam6', ['id', 'word', 'letter', 'pos', 'category', 'EXCEP'], rows)
 
 # ---------------------------------------------------------------- exercise 7
 EX7_WORDS = [w for w in '''hry chyba kyslý hýbať chytať kytica hynúť kyvadlo chýr chytrý
-ihla čiapka šiška žiak cibuľa čítať žihľava šitie cícer džínsy
-chýbať kýchať kyslík chytiť nohy ruky knihy mačky taký veľký drahý tichý suchý
-čiara čistý čižmy šípka žirafa šiltovka cirkus'''.split()]
-EX7_SENT = '''Chlapci hrajú hry.
-Kyslé jablko nechutí.
-Žiak číta knihu.
+ihla šiška cibuľa čítať žihľava šitie cícer džínsy chýbať kýchať kyslík
+chytiť nohy ruky knihy mačky taký veľký drahý tichý suchý čistý čižmy šípka žirafa
+šiltovka cirkus kyselina bylinky'''.split()]
+# Sentences: where more than one i/y can become a gap, two gaps go into one
+# word, so every such sentence has a word with two of them.
+EX7_SENT = '''Mama kúpila kyticu.
+Chlapci chytili rybu.
+Na stole je kytica.
+Mačka chytila myš.
+Deti kreslia kytice.
+Sestra si kúpila nové lyžice.
+Vtáky pijú vodu z misky.
+Na poličke stoja knihy.
+Dedko chytil veľkú rybu.
 Na lúke kvitnú kytice.
-Mačka chytá myš.
-Šiška spadla zo smreka.
-Cibuľa štípe do očí.
-Hýbať sa je zdravé.
-Ihla je ostrá.
-Chyba sa stala v úlohe.
-Kohút kikiríka na dvore.
-Čiapka je na vešiaku.
-Knihy sú na poličke.
-Veľký pes beží.
-Suché lístie šuští.
-Žirafa má dlhý krk.
-Čižmy sú v predsieni.
-Šípky rastú pri ceste.
-Hýbeme sa na telocviku.
-Chýba mi kamarát.
-Čistá voda tečie.
-Drahý darček sme nekúpili.'''.split('\n')
+Malý pes je chytrý.
+Zbierame liečivé bylinky.
+Žirafy majú dlhé krky.
+Na ihrisku sa hrajú deti.
+Dievča má tričko s kytičkou.
+Bylinky sušíme na povale.
+Pili sme čistú vodu.
+Šikovný žiak číta.
+Kúpili sme nové lyžice.
+Vysoký strom sa hýbe.
+Syry sú v chladničke.
+Jablko je kyslé.'''.split('\n')
 write('exam7', ['id', 'word', 'category'],
       [(w, '0') for w in EX7_WORDS] + [(s, '1') for s in EX7_SENT])
 
 # ---------------------------------------------------------------- exercise 8
+# i/y after the soft, hard and neutral consonants; foreign words keep
+# hard consonants before i and soft ones before y.
 EX8 = {
-    ('0', '0'): '''byt bývať býk bylina kobyla my myš mydlo pyšný pýtať syr syn
-    vysoký výr ryba rýchly jazyk lyže mlyn slýchať
-    sýkorka zvyk lyžica pýcha mýliť ryža sypať bystrý'''.split(),
-    ('0', '1'): '''biológia mikrofón pizza riziko vitamín minúta bicykel sirup citrón
-    mikroskop rizoto'''.split(),
-    ('1', '0'): '''Myška má malý syr.
-Bývame vo veľkom byte.
-Vysoký strom rastie pri ceste.
-Ryba pláva v rybníku.
-Umývam si ruky mydlom.
-Sýkorka sedí na strome.
-Syseľ býva v poli.
-Pýtam sa mamy.
-Zima prišla rýchlo.
-Jazyk je v ústach.
-Na lúke sa pasie kobyla.'''.split('\n'),
-    ('1', '1'): '''Mama kúpila citrón.
-Pijem malinový sirup.
-Mám nový bicykel.
-Vitamíny sú zdravé.
-Minúta má šesťdesiat sekúnd.
-Mikrofón nefunguje.
-Pizza je horúca.
-Biológia je zaujímavá.
-Limonáda je sladká.
-Pozeráme sa mikroskopom.'''.split('\n'),
+    ('0', '0'): '''cibuľa čistý žito šikovný čižmy žirafa šiška hýbať chyba kytica hydina kyslý
+    chytrý lipa lyko čítať ježibaba ihly nohy ruky'''.split(),
+    ('0', '1'): '''kino kilo kiosk gitara história chirurg kimono kivi kilometer cyklista cyklus
+    cylinder archív'''.split(),
+    ('1', '0'): '''Chlapci chytajú ryby.
+Žiaci píšu úlohy.
+Šikovná mačka chytila myš.
+Kytica kvetov je na stolíku.
+Dievčatá nosia čisté čižmy.
+Cibuľa je v kuchyni.
+Žirafa má dlhý krk.
+Kyslé čerešne nechutili.
+Čistíme si topánky.
+Šišky padajú zo smreka.
+Lyžica je čistá.
+Chytrý pes stráži dom.
+Žito rastie na poli.'''.split('\n'),
+    ('1', '1'): '''Kúpili sme kilo jabĺk.
+Cyklista má nový bicykel.
+Chirurg operuje v nemocnici.
+Na hodine histórie sme sa učili o hradoch.
+Gitarista hrá na gitare.
+Kivi a citrón sú kyslé.
+V archíve sú staré listiny.
+Deti idú do kina, kde je kiosk.
+Cyklisti jazdili po ceste.
+Gymnastiku cvičíme v telocvični.'''.split('\n'),
 }
 rows = []
 for (cat, excep), items in EX8.items():
@@ -408,56 +423,58 @@ EX11 = [('strom', 'bez stromov', 0), ('hrad', 'veľa hradov', 0), ('vlak', 'z vl
 write('exam11', ['id', 'word1', 'word2', 'category'], EX11)
 
 # --------------------------------------------------------------- exercise 12
-def adj_rows(adj, nouns, cat):
-    stem, sg = adj
-    nom, pl, gen, dat, loc, ins = nouns
-    return (f'{stem}.{sg} {nom}', f'{stem}.é {pl}', f'{stem}.ých {gen}', f'{stem}.ým {dat}',
-            f'o {stem}.ých {loc}', f's {stem}.ými {ins}', cat)
+def phrase_rows(stem, end, nouns):
+    sg, pl, gen, dat, loc, ins = nouns.split()
+    plural = 'í' if end == 'ý' else 'i'
+    short = 'y' if end == 'y' else 'ý'
+    return (f'{stem}.{end} {sg}', f'{stem}.{plural} {pl}', f'{stem}.{short}ch {gen}',
+            f'{stem}.{short}m {dat}', f'o {stem}.{short}ch {loc}', f's {stem}.{short}mi {ins}', 0)
 
 
-EX12_NOUNS = [
-    (('mal', 'ý'), ('dom', 'domy', 'domov', 'domom', 'domoch', 'domami')),
-    (('pekn', 'ý'), ('kvet', 'kvety', 'kvetov', 'kvetom', 'kvetoch', 'kvetmi')),
-    (('nov', 'ý'), ('stôl', 'stoly', 'stolov', 'stolom', 'stoloch', 'stolmi')),
-    (('star', 'ý'), ('hrad', 'hrady', 'hradov', 'hradom', 'hradoch', 'hradmi')),
-    (('zelen', 'ý'), ('les', 'lesy', 'lesov', 'lesom', 'lesoch', 'lesmi')),
-    (('vysok', 'ý'), ('strom', 'stromy', 'stromov', 'stromom', 'stromoch', 'stromami')),
-    (('dlh', 'ý'), ('vlak', 'vlaky', 'vlakov', 'vlakom', 'vlakoch', 'vlakmi')),
-    (('ťažk', 'ý'), ('kameň', 'kamene', 'kameňov', 'kameňom', 'kameňoch', 'kameňmi')),
-    (('červen', 'ý'), ('balón', 'balóny', 'balónov', 'balónom', 'balónoch', 'balónmi')),
-    (('dreven', 'ý'), ('most', 'mosty', 'mostov', 'mostom', 'mostoch', 'mostmi')),
-    (('hlbok', 'ý'), ('rybník', 'rybníky', 'rybníkov', 'rybníkom', 'rybníkoch', 'rybníkmi')),
-    (('modr', 'ý'), ('hrnček', 'hrnčeky', 'hrnčekov', 'hrnčekom', 'hrnčekoch', 'hrnčekmi')),
-    (('tepl', 'ý'), ('kabát', 'kabáty', 'kabátov', 'kabátom', 'kabátoch', 'kabátmi')),
-    (('ostr', 'ý'), ('nôž', 'nože', 'nožov', 'nožom', 'nožoch', 'nožmi')),
-    (('tich', 'ý'), ('potok', 'potoky', 'potokov', 'potokom', 'potokoch', 'potokmi')),
-    (('mokr', 'ý'), ('dáždnik', 'dáždniky', 'dáždnikov', 'dáždnikom', 'dáždnikoch', 'dáždnikmi')),
-    (('hlasn', 'ý'), ('zvon', 'zvony', 'zvonov', 'zvonom', 'zvonoch', 'zvonmi')),
-    (('veľk', 'ý'), ('stan', 'stany', 'stanov', 'stanom', 'stanoch', 'stanmi')),
-    (('ťažk', 'ý'), ('kufor', 'kufre', 'kufrov', 'kufrom', 'kufroch', 'kuframi')),
-    (('nov', 'ý'), ('zošit', 'zošity', 'zošitov', 'zošitom', 'zošitoch', 'zošitmi')),
+# Animate masculine nouns, so that the plural is the "tí" form.
+EX12_PHRASES = [
+    ('mal', 'ý', 'chlapec chlapci chlapcov chlapcom chlapcoch chlapcami'),
+    ('vesel', 'ý', 'žiak žiaci žiakov žiakom žiakoch žiakmi'),
+    ('star', 'ý', 'brat bratia bratov bratom bratoch bratmi'),
+    ('dobr', 'ý', 'lekár lekári lekárov lekárom lekároch lekármi'),
+    ('mlad', 'ý', 'sused susedia susedov susedom susedoch susedmi'),
+    ('nov', 'ý', 'učiteľ učitelia učiteľov učiteľom učiteľoch učiteľmi'),
+    ('šikovn', 'ý', 'hasič hasiči hasičov hasičom hasičoch hasičmi'),
+    ('vern', 'ý', 'kamarát kamaráti kamarátov kamarátom kamarátoch kamarátmi'),
+    ('statočn', 'ý', 'vojak vojaci vojakov vojakom vojakoch vojakmi'),
+    ('trpezliv', 'ý', 'rybár rybári rybárov rybárom rybároch rybármi'),
+    ('usilovn', 'ý', 'kuchár kuchári kuchárov kuchárom kuchároch kuchármi'),
+    ('odvážn', 'y', 'pilot piloti pilotov pilotom pilotoch pilotmi'),
+    ('rýchl', 'y', 'športovec športovci športovcov športovcom športovcoch športovcami'),
+    ('mal', 'ý', 'hráč hráči hráčov hráčom hráčoch hráčmi'),
+    ('dobr', 'ý', 'policajt policajti policajtov policajtom policajtoch policajtmi'),
+    ('pracovit', 'ý', 'pekár pekári pekárov pekárom pekároch pekármi'),
+    ('star', 'ý', 'vodič vodiči vodičov vodičom vodičoch vodičmi'),
+    ('mlad', 'ý', 'syn synovia synov synom synoch synmi'),
+    ('vesel', 'ý', 'klaun klauni klaunov klaunom klaunoch klaunmi'),
+    ('múdr', 'y', 'starec starci starcov starcom starcoch starcami'),
 ]
-rows = [adj_rows(a, n, 0) for a, n in EX12_NOUNS]
-EX12_SENT = '''Mal.ý chlapec má nov.ú loptu.
-Na lúke rastú pekn.é kvety.
+rows = [phrase_rows(*p) for p in EX12_PHRASES]
+EX12_SENT = '''Mal.ý chlapec má nov.ý bicykel.
 Star.ý dedko sedí na lavičke.
-Vysok.é stromy šumia.
+Vesel.í žiaci spievajú.
+Vysok.ý strom rastie pri ceste.
 Biel.y sneh pokryl zem.
-Mám nov.é topánky.
-Červen.é jablká sú sladké.
 Dlh.ý vlak prišiel načas.
-Zelen.á tráva rastie rýchlo.
-Veľk.ý pes šteká.
+Veľk.ý pes šteká na mal.ých chlapcov.
 Tepl.ý čaj zahreje.
-Rýchl.e autá jazdia po ceste.
-Mal.é deti sa hrajú.
-Nov.ý zošit je čistý.
-Vysok.ý strom rastie.
+Šikovn.í hasiči hasia požiar.
+Nov.ý zošit je čist.ý.
 Ostr.ý nôž reže.
-Pekn.á bábika sedí.
-Tich.á noc je tmavá.
 Hlasn.ý zvon zvoní.
-Zelen.é listy šumia.'''.split('\n')
+Mlad.í športovci behajú.
+Dobr.ý kamarát pomáha.
+Tich.ý potok tečie lesom.
+Rýchl.y vlak ide do mesta.
+Pracovit.í žiaci sa učia.
+Učiteľ chváli usilovn.ých žiakov.
+Rozprávali sme sa s mlad.ými susedmi.
+Deti sa hrali s vesel.ým psom.'''.split('\n')
 rows += [(s, '', '', '', '', '', 1) for s in EX12_SENT]
 EX12_GEN = ['vtáč.í spev', 'ps.í chvost', 'mačac.í kožuch', 'vlč.í hlas', 'medved.í brloh',
             'baran.í kožuch', 'býč.í roh', 'sokol.í let', 'kohút.í hrebeň', 'orl.í zrak',
