@@ -421,6 +421,14 @@ TEST(ContentSources, FilterItemsSelectEnoughTasks) {
   for (const QString e : {"0", "1"})
     need("exam6", "EXCEP " + e, [e](const Row& r) { return r["category"] == "0" && r["EXCEP"] == e; });
   for (int i = 0; i <= 8; ++i) need("exam10", QString::number(i), is("category", QString::number(i)));
+  // The word list of exercise 10 shows ten other words of the task's category.
+  for (int i = 0; i < 8; ++i) {
+    QSet<QString> words;
+    for (const Row& r : Sources("exam10").rows)
+      if (r["category"] == QString::number(i)) words.insert(r["word"]);
+    if (words.size() < 11)
+      problems.Add("exam10", "-", QStringLiteral("category %1 has %2 different words, the word list needs 11").arg(i).arg(words.size()));
+  }
   for (int i = 0; i <= 3; ++i) need("exam17", QString::number(i), is("category", QString::number(i)));
   for (int k = 1; k <= 5; ++k) {
     need("exam14", QString::number(k), [k](const Row& r) { return r["category"].size() == k; });
