@@ -356,6 +356,35 @@ TEST(ContentSources, GapExercisesAlwaysFindTheirGaps) {
   EXPECT_TRUE(problems.empty()) << problems.text();
 }
 
+// Exercise 11 hides the ending of word2, exercise 13 offers fixed question
+// words, exercise 16 three different options.
+TEST(ContentSources, EndingsQuestionsAndOptionsFitTheirExercises) {
+  Problems problems;
+  for (const Row& row : Sources("exam11").rows) {
+    const QString ending = row["category"] == "0" ? "ov" : "ou";
+    if (row["category"] != "0" && row["category"] != "1") problems.Add("exam11", row.id, "category is not 0 or 1");
+    if (!row["word2"].endsWith(ending)) problems.Add("exam11", row.id, "word2 does not end with " + ending);
+  }
+  static const QList<QStringList> kQuestions = {{"kto?", "čo?"},
+                                                {"aký?", "aká?", "aké?", "čí?", "čia?", "čie?"},
+                                                {"čo robí?", "čo robil?", "čo bude robiť?"}};
+  for (const Row& row : Sources("exam13").rows) {
+    const int category = row["category"].toInt();
+    if (row["category"].size() != 1 || category < 0 || category > 2 || !kQuestions[category].contains(row["question"]))
+      problems.Add("exam13", row.id, "question " + row["question"] + " does not fit category " + row["category"]);
+  }
+  for (const Row& row : Sources("exam16").rows) {
+    const QSet<QString> options = {row["answer1"], row["answer2"], row["answer3"]};
+    if (options.size() != 3 || options.contains(QString())) problems.Add("exam16", row.id, "options empty or repeated");
+    if (!QStringList({"0", "1", "2"}).contains(row["category"])) problems.Add("exam16", row.id, "category is not 0 to 2");
+  }
+  for (const Row& row : Sources("exam17").rows) {
+    if (!QStringList({"0", "1", "2", "3"}).contains(row["category"])) problems.Add("exam17", row.id, "category is not 0 to 3");
+    if ((row["category"] == "3") != (row["word"].count('/') == 1)) problems.Add("exam17", row.id, "pairs belong to category 3");
+  }
+  EXPECT_TRUE(problems.empty()) << problems.text();
+}
+
 TEST(ContentSources, LengthPatternsMatchTheSyllables) {
   static const QStringList kExercise15 = {".", "-", "..", "-.", ".-", ".-.", "-..", "..-", "...", "-.-"};
   Problems problems;
