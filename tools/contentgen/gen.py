@@ -328,7 +328,8 @@ write('exam7', ['id', 'word', 'category'],
 # hard consonants before i and soft ones before y.
 EX8 = {
     ('0', '0'): '''cibuľa čistý žito šikovný čižmy žirafa šiška hýbať chyba kytica hydina kyslý
-    chytrý lipa lyko čítať ježibaba ihly nohy ruky'''.split(),
+    chytrý lipa lyko čítať ježibaba ihly nohy ruky
+    cintorín žihľava šiltovka cícer chýbať kýchať'''.split(),
     ('0', '1'): '''kino kilo kiosk gitara história chirurg kimono kivi kilometer cyklista cyklus
     cylinder archív'''.split(),
     ('1', '0'): '''Chlapci chytajú ryby.
@@ -427,8 +428,9 @@ def phrase_rows(stem, end, nouns):
     sg, pl, gen, dat, loc, ins = nouns.split()
     plural = 'í' if end == 'ý' else 'i'
     short = 'y' if end == 'y' else 'ý'
+    with_ = 'so' if stem[0] in 'sšzž' else 's'
     return (f'{stem}.{end} {sg}', f'{stem}.{plural} {pl}', f'{stem}.{short}ch {gen}',
-            f'{stem}.{short}m {dat}', f'o {stem}.{short}ch {loc}', f's {stem}.{short}mi {ins}', 0)
+            f'{stem}.{short}m {dat}', f'o {stem}.{short}ch {loc}', f'{with_} {stem}.{short}mi {ins}', 0)
 
 
 # Animate masculine nouns, so that the plural is the "tí" form.
