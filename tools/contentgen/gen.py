@@ -55,7 +55,7 @@ EX1 = '''mama otec dom les pes mačka lopta auto vlak škola kniha ruka noha hla
 oko ucho nos voda ryba strom kvet slnko mesiac hviezda zima leto jar jeseň
 sneh dážď more rieka hora lúka tráva jablko hruška slivka mlieko chlieb
 maslo syr polievka stôl stolička okno dvere posteľ kabát čiapka topánky
-baba dedo sestra brat kôň krava koza ovca sliepka kohút zajac líška medveď
+babka dedo sestra brat kôň krava koza ovca sliepka kohút zajac líška medveď
 vlk sova včela motýľ žaba lavica pero ceruzka taška'''.split()
 write('exam1', ['id', 'word'], [(w,) for w in EX1])
 
@@ -137,7 +137,7 @@ write('exam3', ['id', 'word', 'added', 'category'], rows)
 # ---------------------------------------------------------------- exercise 4
 # group 1: two open syllables, 2: other two-syllable words, 3: three, 4: four+
 EX4 = {
-    '1': '''ma-ma ba-ba de-do vo-da ru-ka no-ha ko-za ry-ba ko-lo pe-ro so-va
+    '1': '''ma-ma ma-ky de-do vo-da ru-ka no-ha ko-za ry-ba ko-lo pe-ro so-va
     ži-to mu-cha ku-ra se-no lu-na pi-la vá-za ko-ne ru-že lo-di''',
     '2': '''lop-ta pos-teľ ško-la čiap-ka tráv-nik kvet-ník mač-ka ses-tra
     hviez-da pap-rať mlyn-ček ko-kos pa-lec ko-nár klo-búk''',
@@ -162,7 +162,7 @@ write('exam4', ['id', 'word', 'correct', 'added', 'category'], rows)
 
 # ---------------------------------------------------------------- exercise 5
 # word:dual ('1': another of b/d/p in the gap gives a word too)
-EX5_WORDS = '''dub:0 bod:1 pod:1 buk:1 puk:1 pes:0 dom:0 baba:0 pero:0 búda:0
+EX5_WORDS = '''dub:0 bod:1 pod:1 buk:1 puk:1 pes:0 dom:0 babka:0 pero:0 búda:0
 pavúk:0 dedo:0 breza:0 dážď:0 polievka:0 bábika:0 obed:0 lopta:0 poduška:0
 banán:0 doska:0 pivnica:0 debna:0 pieseň:0 bubon:0 pastier:0 dievča:0 bager:0
 drak:1 brak:1 dáždnik:0 potok:0 bicykel:0 sobota:0 palec:0 dvere:0 budík:0'''.split()
