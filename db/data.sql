@@ -32,10 +32,3 @@ CREATE TABLE exam16 (id INTEGER NOT NULL PRIMARY KEY, word VARCHAR(400) NOT NULL
                      answer3 VARCHAR(400), category VARCHAR(10));
 CREATE TABLE exam17 (id INTEGER NOT NULL PRIMARY KEY, word VARCHAR(400) NOT NULL, category VARCHAR(10));
 CREATE TABLE exam18 (id INTEGER NOT NULL PRIMARY KEY, word VARCHAR(100) NOT NULL, category VARCHAR(10), added VARCHAR(100));
-
-INSERT INTO exam1 (id, word) VALUES (1, 'mama');
-INSERT INTO exam1 (id, word) VALUES (2, 'lopta');
-INSERT INTO exam9 (id, word) VALUES (1, 'm_so');
-INSERT INTO motivation (id, word, type) VALUES (1, 'Výborne!', 0);
-INSERT INTO motivation (id, word, type) VALUES (2, 'Dobre!', 1);
-INSERT INTO motivation (id, word, type) VALUES (3, 'Skús to znova.', 2);
