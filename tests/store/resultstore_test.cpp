@@ -105,6 +105,14 @@ TEST_F(ResultStoreTest, RecordNeedsBestSuccessAndMostTasksInOneCompletedRun) {
 }
 
 TEST_F(ResultStoreTest, MotivationWordByType) {
+  // Own words, whatever the shipped content holds.
+  auto& q = store_.ZQD();
+  store_.Exec(q, QStringLiteral("DELETE FROM motivation"));
+  int id = 0;
+  for (const auto& [word, type] : std::vector<std::pair<QString, int>>{
+           {QStringLiteral("Výborne!"), 0}, {QStringLiteral("Dobre!"), 1}, {QStringLiteral("Skús to znova."), 2}}) {
+    store_.Exec(q, FormatSql("INSERT INTO motivation (id, word, type) VALUES (%d, '%s', %d)", {++id, word, type}));
+  }
   int asked = -1;
   results_.SetRandomIndex([&asked](int count) {
     asked = count;
@@ -116,6 +124,10 @@ TEST_F(ResultStoreTest, MotivationWordByType) {
   EXPECT_EQ(results_.GetMotivationWord(50), QStringLiteral("Dobre!"));
   EXPECT_EQ(results_.GetMotivationWord(49), QStringLiteral("Skús to znova."));
   EXPECT_EQ(asked, 1);
+  // With words of type 1 only, a success of 85 finds none.
+  store_.Exec(q, QStringLiteral("DELETE FROM motivation WHERE type <> 1"));
+  EXPECT_EQ(results_.GetMotivationWord(85), QString());
+  EXPECT_EQ(results_.GetMotivationWord(60), QStringLiteral("Dobre!"));
 }
 
 }  // namespace
