@@ -1,6 +1,7 @@
 #include "app/program.h"
 
 #include <QGuiApplication>
+#include <QIcon>
 #include <QScreen>
 
 #include "app/mirvelapplication.h"
@@ -28,6 +29,7 @@ int RunProgram(int argc, char** argv) {
     return 1;
   }
   form.CreateSecondaryWindows();
+  app.setWindowIcon(QIcon(form.ProgramFolder() + QStringLiteral("mirvel.png")));
   guard.Listen();
   QObject::connect(&guard, &SingleInstance::WakeUp, &form, &TForm1::Wake);
 
