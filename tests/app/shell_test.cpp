@@ -214,9 +214,7 @@ TEST(StartupFailureTest, EachBrokenDataFolderEndsTheProgramWithItsMessage) {
 TEST(StartupFailureTest, DatabaseHeldByAnotherProcessIsReported) {
   test::TempDataFolder folder;
   Store holder;
-  QString reason;
-  ASSERT_TRUE(Store::PrepareLockDirectory(folder.path(), &reason));
-  ASSERT_TRUE(holder.Open(folder.path(), &reason)) << reason.toStdString();
+  ASSERT_TRUE(test::OpenStore(folder, holder));
   const ProgramRun run = RunProgram(folder.path());
   ASSERT_TRUE(run.finished);
   EXPECT_EQ(run.exit_code, 1);
@@ -229,9 +227,7 @@ TEST(StartupFailureTest, SecondStartIsRefusedWhileTheFirstRuns) {
   test::TempDataFolder folder;
   {
     Store s;
-    QString reason;
-    ASSERT_TRUE(Store::PrepareLockDirectory(folder.path(), &reason));
-    ASSERT_TRUE(s.Open(folder.path(), &reason));
+    ASSERT_TRUE(test::OpenStore(folder, s));
     s.PutSetting(QStringLiteral("CHBLogin"), 2, QStringLiteral("1"));
   }
   QProcess first;
@@ -263,9 +259,7 @@ QStringList g_shown_errors;
 TEST(ErrorBoxTest, AFailedStatementAbandonsOnlyItsActionAndShowsTheError) {
   test::TempDataFolder folder;
   Store store;
-  QString reason;
-  ASSERT_TRUE(Store::PrepareLockDirectory(folder.path(), &reason));
-  ASSERT_TRUE(store.Open(folder.path(), &reason));
+  ASSERT_TRUE(test::OpenStore(folder, store));
   MirvelApplication::SetErrorSink([](const QString& text) { g_shown_errors << text; });
   QPushButton button;
   bool finished = false;

@@ -12,10 +12,7 @@ namespace {
 class StoreTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(folder_.ok());
-    QString reason;
-    ASSERT_TRUE(Store::PrepareLockDirectory(folder_.path(), &reason)) << reason.toStdString();
-    ASSERT_TRUE(store_.Open(folder_.path(), &reason)) << reason.toStdString();
+    ASSERT_TRUE(test::OpenStore(folder_, store_));
   }
 
   int Rows(const QString& sql) {

@@ -30,10 +30,7 @@ const QByteArray kSoundB = QByteArray("\xff\xfb\x90\x00 lopta \x00\x01", 15);
 class TasksTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(folder_.ok());
-    QString reason;
-    ASSERT_TRUE(Store::PrepareLockDirectory(folder_.path(), &reason)) << reason.toStdString();
-    ASSERT_TRUE(store_.Open(folder_.path(), &reason)) << reason.toStdString();
+    ASSERT_TRUE(test::OpenStore(folder_, store_));
     // The shipped content changes; every test brings its own rows.
     for (int n = 1; n <= 18; ++n) Sql(QStringLiteral("DELETE FROM exam%1").arg(n));
     Sql(QStringLiteral("DELETE FROM sounds"));

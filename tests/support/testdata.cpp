@@ -57,3 +57,17 @@ void SetUpTestEnvironment() {
 }
 
 }  // namespace mirvel::test
+
+#include "store/store.h"
+
+namespace mirvel::test {
+
+::testing::AssertionResult OpenStore(const TempDataFolder& folder, Store& store) {
+  if (!folder.ok()) return ::testing::AssertionFailure() << "the temporary data folder could not be made";
+  QString reason;
+  if (!Store::PrepareLockDirectory(folder.path(), &reason) || !store.Open(folder.path(), &reason))
+    return ::testing::AssertionFailure() << reason.toStdString();
+  return ::testing::AssertionSuccess();
+}
+
+}  // namespace mirvel::test

@@ -36,3 +36,15 @@ namespace mirvel::test {
 // Variables already set are kept.
 void SetUpTestEnvironment();
 }  // namespace mirvel::test
+
+#include <gtest/gtest.h>
+
+namespace mirvel {
+class Store;
+}
+
+namespace mirvel::test {
+// Opens both databases of the folder with the shared lock folder; the failure
+// carries the engine's reason.
+::testing::AssertionResult OpenStore(const TempDataFolder& folder, Store& store);
+}  // namespace mirvel::test
