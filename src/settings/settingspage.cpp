@@ -6,6 +6,7 @@
 #include <QFileDialog>
 #include <QFrame>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QHash>
 #include <QLabel>
 #include <QLineEdit>
@@ -25,7 +26,7 @@ namespace mirvel {
 namespace {
 
 constexpr int kPanelWidth = 940;
-constexpr int kPanelHeight = 600;
+constexpr int kPanelHeight = 540;
 constexpr int kDefaultThresholds[4] = {85, 75, 65, 50};
 constexpr int kDefaultLimit = 10;
 constexpr int kMaxPathLength = 255;
@@ -157,10 +158,18 @@ void SettingsPage::BuildPanel() {
   panel_->setObjectName(QStringLiteral("PSettings"));
   panel_->setFrameShape(QFrame::StyledPanel);
   panel_->setFixedSize(kPanelWidth, kPanelHeight);
-  auto* grid = new QGridLayout(panel_);
-  grid->setContentsMargins(16, 12, 16, 12);
-  grid->setHorizontalSpacing(10);
-  grid->setVerticalSpacing(6);
+  // Two independent columns, so the tall sample row does not spread the mark table.
+  auto* columns = new QHBoxLayout(panel_);
+  columns->setContentsMargins(16, 12, 16, 12);
+  columns->setSpacing(32);
+  auto* grid = new QGridLayout;
+  auto* right = new QGridLayout;
+  for (QGridLayout* g : {grid, right}) {
+    g->setHorizontalSpacing(10);
+    g->setVerticalSpacing(6);
+  }
+  columns->addLayout(grid, 1);
+  columns->addLayout(right, 1);
 
   auto heading = [this](const char* name, const char* text) {
     auto* l = new QLabel(QString::fromUtf8(text), panel_);
@@ -228,8 +237,7 @@ void SettingsPage::BuildPanel() {
   grid->addWidget(neutral_picture_, 11, 1, Qt::AlignLeft | Qt::AlignTop);
 
   // Right column: the mark table with its thresholds, then the sounds.
-  grid->setColumnMinimumWidth(2, 24);
-  grid->addWidget(heading("LHMarks", "ZNÁMKOVANIE"), 0, 3, 1, 4);
+  right->addWidget(heading("LHMarks", "ZNÁMKOVANIE"), 0, 0, 1, 5);
   const char* const marks[6] = {"1*", "1", "2", "3", "4", "5"};
   const char* const ranges[6] = {"100%", "od 99% do", "od 85% do", "od 75% do", "od 65% do", "od 50% do 0%"};
   const int minimum[4] = {4, 3, 2, 1};
@@ -239,10 +247,10 @@ void SettingsPage::BuildPanel() {
     QFont f = mark->font();
     f.setBold(true);
     mark->setFont(f);
-    grid->addWidget(mark, m + 1, 3);
+    right->addWidget(mark, m + 1, 0);
     range_labels_[m] = new QLabel(QString::fromUtf8(ranges[m]), panel_);
     range_labels_[m]->setObjectName(QStringLiteral("LSH%1").arg(m));
-    grid->addWidget(range_labels_[m], m + 1, 4);
+    right->addWidget(range_labels_[m], m + 1, 1);
     if (m < 1 || m > 4) continue;
     auto* se = new QSpinBox(panel_);
     se->setObjectName(QStringLiteral("SE%1").arg(m));
@@ -252,26 +260,29 @@ void SettingsPage::BuildPanel() {
     // "9" of "90" never pushes the neighbours.
     se->setKeyboardTracking(false);
     thresholds_[m - 1] = se;
-    grid->addWidget(se, m + 1, 5);
+    right->addWidget(se, m + 1, 2);
     auto* percent = new QLabel(QStringLiteral("%"), panel_);
     percent->setObjectName(QStringLiteral("LPercent%1").arg(m));
-    grid->addWidget(percent, m + 1, 6);
+    right->addWidget(percent, m + 1, 3);
     connect(se, &QSpinBox::valueChanged, this, [this, m] { SEChange(m); });
   }
 
-  grid->addWidget(heading("LHSounds", "ZVUKY"), 7, 3, 1, 4);
+  right->setRowMinimumHeight(7, 16);
+  right->addWidget(heading("LHSounds", "ZVUKY"), 8, 0, 1, 5);
   for (int s = 0; s < 3; ++s) {
     sound_checks_[s] = new QCheckBox(QString::fromUtf8(kSoundCaptions[s]), panel_);
     sound_checks_[s]->setObjectName(QLatin1String(kSoundChecks[s]));
-    grid->addWidget(sound_checks_[s], 8 + 2 * s, 3, 1, 4);
+    right->addWidget(sound_checks_[s], 9 + 2 * s, 0, 1, 5);
     sound_edits_[s] = AddSoundEdit(kSoundEdits[s]);
-    grid->addWidget(sound_edits_[s], 9 + 2 * s, 3, 1, 3);
-    grid->addWidget(ChildNamed<QToolButton>(panel_, QStringLiteral("SB") + QLatin1String(kSoundEdits[s])), 9 + 2 * s,
-                    6);
+    right->addWidget(sound_edits_[s], 10 + 2 * s, 0, 1, 4);
+    right->addWidget(ChildNamed<QToolButton>(panel_, QStringLiteral("SB") + QLatin1String(kSoundEdits[s])), 10 + 2 * s,
+                     4);
   }
-  grid->setRowStretch(14, 1);
+  right->setRowStretch(15, 1);
+  right->setColumnStretch(3, 1);
+  right->setColumnMinimumWidth(1, 120);
+  grid->setRowStretch(12, 1);
   grid->setColumnStretch(1, 1);
-  grid->setColumnStretch(4, 1);
 
   connect(scheme_, &QComboBox::currentIndexChanged, this, &SettingsPage::CBSchemeChange);
   connect(font_, &QComboBox::currentIndexChanged, this, &SettingsPage::CBFontChange);
