@@ -134,8 +134,11 @@ TFLogin::TFLogin(TForm1* form) : QDialog(form, Qt::Dialog | Qt::FramelessWindowH
   connect(add, &QPushButton::clicked, this, &TFLogin::SBAddClick);
   connect(del, &QPushButton::clicked, this, &TFLogin::SBDelClick);
   connect(auto_login_, &QCheckBox::clicked, this, [this] { grid_->setFocus(); });
+}
 
+void TFLogin::showEvent(QShowEvent* event) {
   if (QScreen* screen = QApplication::primaryScreen()) move(screen->geometry().center() - rect().center());
+  QDialog::showEvent(event);
 }
 
 int TFLogin::AppendRow(const QString& name, int school_year) {

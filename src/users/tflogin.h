@@ -37,6 +37,8 @@ class TFLogin final : public QDialog {
  protected:
   // No close button and no Escape: the window closes through SBLogin.
   void reject() override {}
+  // Centred on the screen each time it opens.
+  void showEvent(QShowEvent* event) override;
 
  private:
   int AppendRow(const QString& name, int school_year);
