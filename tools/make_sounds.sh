@@ -3,6 +3,8 @@
 #   dobre.mp3    rising two-note chime (right answer)
 #   zle.mp3      soft low descending hum (wrong answer)
 #   neskoro.mp3  gentle tick-tock (time ran out)
+# Keep each sound between half a second and 1.5 s: the program waits for the end
+# of a feedback sound only when its length rounds to at least one second.
 # sox runs in repeatable mode without dither, so equal sources give equal files.
 set -eu
 out=${1:?usage: make_sounds.sh OUTDIR}
