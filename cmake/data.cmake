@@ -34,10 +34,3 @@ foreach(dir Zvuky Emotikony Pomoc)
   file(MAKE_DIRECTORY ${MIRVEL_PROGRAM_DIR}/${dir})
 endforeach()
 
-# The program's icon, rendered from its vector source.
-add_custom_command(
-  OUTPUT ${MIRVEL_PROGRAM_DIR}/mirvel.png
-  COMMAND rsvg-convert -w 256 -h 256 -o ${MIRVEL_PROGRAM_DIR}/mirvel.png ${CMAKE_SOURCE_DIR}/assets/mirvel.svg
-  DEPENDS ${CMAKE_SOURCE_DIR}/assets/mirvel.svg
-  COMMENT "Rendering the program icon")
-add_custom_target(mirvel_icon ALL DEPENDS ${MIRVEL_PROGRAM_DIR}/mirvel.png)
