@@ -200,7 +200,7 @@ void ExerciseSettingsTabs::BuildTabs6To10() {
   AddCombo(t6, "CBSpeech6", speech_items, 0, 230, kRow1, 200, true);
   AddCombo(t6, "CBException6", exception_items, 0, 440, kRow1, 190, true);
   AddCheckList(t6, "CHLB6dtn", Items({"di/dy", "ti/ty", "ni/ny"}), 3, 70, 120, kRow2);
-  AddCheckList(t6, "CHLB6pos", Items({"na začiatku", "v strede", "na konci"}), 3, 105, 340, kRow2);
+  AddCheckList(t6, "CHLB6pos", Items({"na začiatku", "v strede", "na konci"}), 3, 100, 340, kRow2);
 
   QWidget* t7 = AddTab("TSSet7", caption);
   AddLabel(t7, "LCBType7", U("typ skúšania:"), 10, kRow1);

@@ -34,8 +34,8 @@ namespace {
 constexpr char kCountAllTasks[] = "SELECT COUNT(*) AS N FROM exam%d";
 
 constexpr int kLimitDesignMaximum = 20;
-constexpr int kResultsWidth = 200;
-constexpr int kButtonPanelWidth = 150;
+constexpr int kResultsWidth = 190;
+constexpr int kButtonPanelWidth = 140;
 const char kPageColour[] = "#E7F1FE";
 
 struct Sheet {
@@ -405,7 +405,8 @@ void RunPage::ChooseExercise(const TExam& exam) {
   ResetRunDisplay();
   // 13. The stored settings were restored silently; the dependent controls follow them again.
   pcset_->ApplyVisibilityRules();
-  // 15.
+  // 15. (The cover's mode picture follows the mode as well.)
+  UpdateModeDisplay();
   pcset_->SetTimerControlsVisible(!TeachingModeChosen() && exam.ExamNo != 17);
   form_->CentreExercisePanels();
 }
@@ -499,6 +500,12 @@ void RunPage::SetLimitMaximum(int c, int matching) {
 }
 
 void RunPage::CBEduChange() {
+  UpdateModeDisplay();
+  pcset_->SetTimerControlsVisible(!TeachingModeChosen() && form_->CurrentExam() != 17);
+  if (form_->CurrentExam() == 12) UpdateTaskCounts();
+}
+
+void RunPage::UpdateModeDisplay() {
   const bool teaching = TeachingModeChosen();
   mode_->setText(edu_->currentText());
   const QString picture = form_->ProgramFolder() + (teaching ? QStringLiteral("Emotikony/b2.png") : QStringLiteral("Emotikony/b1.png"));
@@ -506,8 +513,6 @@ void RunPage::CBEduChange() {
     exam_picture_->setPixmap(
         QPixmap(picture).scaled(exam_picture_->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
   }
-  pcset_->SetTimerControlsVisible(!teaching && form_->CurrentExam() != 17);
-  if (form_->CurrentExam() == 12) UpdateTaskCounts();
 }
 
 }  // namespace mirvel

@@ -81,6 +81,8 @@ class RunPage final : public QWidget {
   QWidget* BuildButtonPanel();
   void PlaceResultsCover();
   void ShowNeutralPicture();
+  // LMode and IExam show the chosen mode.
+  void UpdateModeDisplay();
   bool TeachingModeChosen() const;
 
   TForm1* form_;
