@@ -1,5 +1,7 @@
 #include "app/runpage.h"
 
+#include "store/tasks.h"
+
 #include <QComboBox>
 #include <QEvent>
 #include <QFile>
@@ -28,10 +30,6 @@
 
 namespace mirvel {
 namespace {
-
-// Until the task filters and loaders are plugged in, every row of the
-// exercise's table counts as matching.
-constexpr char kCountAllTasks[] = "SELECT COUNT(*) AS N FROM exam%d";
 
 constexpr int kLimitDesignMaximum = 20;
 constexpr int kResultsWidth = 190;
@@ -78,11 +76,9 @@ QLabel* Value(QWidget* parent, const char* name, const QString& text) {
 
 RunPage::RunPage(TForm1* form, QWidget* parent) : QWidget(parent), form_(form) {
   setObjectName(QStringLiteral("TSRun"));
+  // Until the task filters are plugged in, every row of the exercise's table matches.
   build_task_filter_ = [](int, const ControlValues&) { return QString(); };
-  count_tasks_ = [this](int exam_no, const QString&) {
-    Store& store = form_->store();
-    return store.SelectInt(store.ZQD(), FormatSql(kCountAllTasks, {exam_no}), QStringLiteral("N"));
-  };
+  count_tasks_ = [this](int exam_no, const QString& filter) { return CountTasks(form_->store(), exam_no, filter); };
 
   auto* grid = new QGridLayout(this);
   grid->setContentsMargins(4, 4, 4, 4);
