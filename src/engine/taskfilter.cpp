@@ -116,7 +116,8 @@ QString Ex10(const ControlValues& c) {
 
 QString Ex12(const ControlValues& c) {
   const QString type = c.Text(QStringLiteral("CBType12"));
-  const QString mode = c.Text(QStringLiteral("CBEdu"));
+  // CBEdu: item 0 testing mode, item 1 teaching mode.
+  const int mode = c.Index(QStringLiteral("CBEdu"));
   const QVector<bool> cases = c.Checks(QStringLiteral("CHLBPM12"));
   bool noun_case = false;
   for (int i = 0; i < 5 && i < cases.size(); ++i) noun_case = noun_case || cases.at(i);
@@ -124,10 +125,10 @@ QString Ex12(const ControlValues& c) {
   QString f;
   if (type == QStringLiteral("vety")) {
     f = QStringLiteral("WHERE category='1'");
-  } else if (type == QStringLiteral("slovné spojenia") && mode == QStringLiteral("skúšajúci režim")) {
+  } else if (type == QStringLiteral("slovné spojenia") && mode == 0) {
     if (noun_case) f = generic ? QStringLiteral("WHERE category='0' OR category='2'") : QStringLiteral("WHERE category='0'");
     else if (generic) f = QStringLiteral("WHERE category='2'");
-  } else if (type == QStringLiteral("slovné spojenia") && mode == QStringLiteral("vyučujúci režim")) {
+  } else if (type == QStringLiteral("slovné spojenia") && mode == 1) {
     if (noun_case) f = QStringLiteral("WHERE category='0'");
   }
   return f.isEmpty() ? NothingFilter(12) : f;
