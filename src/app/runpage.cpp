@@ -1,5 +1,6 @@
 #include "app/runpage.h"
 
+#include "engine/taskfilter.h"
 #include "store/tasks.h"
 
 #include <QComboBox>
@@ -76,8 +77,7 @@ QLabel* Value(QWidget* parent, const char* name, const QString& text) {
 
 RunPage::RunPage(TForm1* form, QWidget* parent) : QWidget(parent), form_(form) {
   setObjectName(QStringLiteral("TSRun"));
-  // Until the task filters are plugged in, every row of the exercise's table matches.
-  build_task_filter_ = [](int, const ControlValues&) { return QString(); };
+  build_task_filter_ = [](int exam_no, const ControlValues& values) { return BuildTaskFilter(exam_no, values); };
   count_tasks_ = [this](int exam_no, const QString& filter) { return CountTasks(form_->store(), exam_no, filter); };
 
   auto* grid = new QGridLayout(this);
