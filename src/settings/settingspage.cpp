@@ -124,6 +124,23 @@ T* Among(const QHash<QString, QWidget*>& controls, const QString& name) {
   return qobject_cast<T*>(controls.value(name.toLower()));
 }
 
+// Puts a stored value into the control of its setting type (combo box item
+// text, check box "1"/"0", spin edit number) without running its handlers.
+// A control of another kind, or a number that does not parse, is left alone.
+void RestoreControlValue(QWidget* control, int type, const QString& value) {
+  if (!control) return;
+  const QSignalBlocker block(control);
+  if (type == kTypeCombo) {
+    if (auto* box = qobject_cast<QComboBox*>(control)) box->setCurrentIndex(box->findText(value, Qt::MatchExactly));
+  } else if (type == kTypeCheck) {
+    if (auto* check = qobject_cast<QCheckBox*>(control)) check->setChecked(value == QLatin1String("1"));
+  } else if (type == kTypeSpin) {
+    bool ok = false;
+    const int number = value.toInt(&ok);
+    if (auto* spin = qobject_cast<QSpinBox*>(control); spin && ok) spin->setValue(number);
+  }
+}
+
 }  // namespace
 
 SettingsPage::SettingsPage(TForm1* form, QWidget* parent) : QWidget(parent), form_(form) {
@@ -442,25 +459,9 @@ void SettingsPage::RestoreProgramSettings() {
       if (value.isEmpty()) continue;
       switch (type) {
         case kTypeCombo:
-          if (auto* box = ChildNamed<QComboBox>(panel_, name)) {
-            const QSignalBlocker block(box);
-            box->setCurrentIndex(box->findText(value, Qt::MatchExactly));
-          }
-          break;
         case kTypeCheck:
-          if (auto* check = ChildNamed<QCheckBox>(panel_, name)) {
-            const QSignalBlocker block(check);
-            check->setChecked(value == QLatin1String("1"));
-          }
-          break;
         case kTypeSpin:
-          if (auto* spin = ChildNamed<QSpinBox>(panel_, name)) {
-            bool ok = false;
-            const int number = value.toInt(&ok);
-            if (!ok) break;
-            const QSignalBlocker block(spin);
-            spin->setValue(number);
-          }
+          RestoreControlValue(ChildNamed<QWidget>(panel_, name), type, value);
           break;
         case kTypePath:
           if (auto* edit = ChildNamed<QLineEdit>(panel_, name)) {
@@ -571,25 +572,9 @@ void SettingsPage::LoadUserSettings() {
       if (value.isEmpty()) continue;
       switch (type) {
         case kTypeCombo:
-          if (auto* box = Among<QComboBox>(controls, name)) {
-            const QSignalBlocker block(box);
-            box->setCurrentIndex(box->findText(value, Qt::MatchExactly));
-          }
-          break;
         case kTypeCheck:
-          if (auto* check = Among<QCheckBox>(controls, name)) {
-            const QSignalBlocker block(check);
-            check->setChecked(value == QLatin1String("1"));
-          }
-          break;
         case kTypeSpin:
-          if (auto* spin = Among<QSpinBox>(controls, name)) {
-            bool ok = false;
-            const int number = value.toInt(&ok);
-            if (!ok) break;
-            const QSignalBlocker block(spin);
-            spin->setValue(number);
-          }
+          RestoreControlValue(controls.value(name.toLower()), type, value);
           break;
         case kTypeCheckList:
           if (auto* list = Among<QListWidget>(controls, name)) {

@@ -4,31 +4,20 @@
 
 #include <functional>
 
+#include "support/controlstate.h"
+
 namespace mirvel {
 namespace {
 
-QString U(const char* s) { return QString::fromUtf8(s); }
+using test::Combo;
+using test::Items;
+using test::List;
+using test::U;
+using test::kException;
+using test::kSpeech;
+using test::kSyllables;
+using test::kWordsSentences;
 
-QStringList Items(std::initializer_list<const char*> items) {
-  QStringList out;
-  for (const char* i : items) out << U(i);
-  return out;
-}
-
-void List(ControlValues& c, const char* name, const QStringList& items, std::initializer_list<const char*> checked) {
-  QVector<bool> checks(items.size(), false);
-  for (const char* x : checked) checks[items.indexOf(U(x))] = true;
-  c.SetCheckList(U(name), items, checks);
-}
-
-void Combo(ControlValues& c, const char* name, const QStringList& items, const char* shown) {
-  c.SetCombo(U(name), items.indexOf(U(shown)), items);
-}
-
-const QStringList kSpeech = Items({"s hlasovým doprovodom", "bez hlasového doprovodu"});
-const QStringList kWordsSentences = Items({"slová", "vety"});
-const QStringList kException = Items({"bežná slovná zásoba", "výnimky a cudzie slová", "všetko spolu"});
-const QStringList kSyllables = Items({"jednoslabičné", "dvojslabičné", "trojslabičné", "štvorslabičné", "päťslabičné"});
 const char kFourButtons[] = "použiť štyri tlačidlá s i/í/y/ý";
 
 void Timer(ControlValues& c, bool on, int seconds) {

@@ -9,44 +9,32 @@
 #include "store/store.h"
 #include "support/testdata.h"
 
+#include "support/controlstate.h"
+
 namespace mirvel {
 namespace {
 
-QString U(const char* s) { return QString::fromUtf8(s); }
-
-QStringList Items(std::initializer_list<const char*> items) {
-  QStringList out;
-  for (const char* i : items) out << U(i);
-  return out;
-}
-
-// Check list with the items of the given captions checked.
-void List(ControlValues& c, const char* name, const QStringList& items, std::initializer_list<const char*> checked) {
-  QVector<bool> checks(items.size(), false);
-  for (const char* x : checked) checks[items.indexOf(U(x))] = true;
-  c.SetCheckList(U(name), items, checks);
-}
-
-void Combo(ControlValues& c, const char* name, const QStringList& items, const char* shown) {
-  c.SetCombo(U(name), items.indexOf(U(shown)), items);
-}
+using test::Combo;
+using test::Items;
+using test::List;
+using test::U;
+using test::kException;
+using test::kSpeech;
+using test::kSyllables;
+using test::kWordsSentences;
 
 const QStringList kWordTypes2 = Items({"x-x", "xx-", "xxx", "x-xx", "xx-x", "xxx-", "xxxx", "xx-xx", "xxx-x", "xxxx-", "x-xxx-", "iné"});
 const QStringList kLetters2 = Items({"len malé písmená", "len veľké písmená", "malé aj veľké písmená"});
 const QStringList kGroups4 = Items({"skupina 1", "skupina 2", "skupina 3", "skupina 4"});
 const QStringList kType5 = Items({"typ skúšania:", "slová", "vety"});
-const QStringList kSpeech = Items({"s hlasovým doprovodom", "bez hlasového doprovodu"});
-const QStringList kWordsSentences = Items({"slová", "vety"});
 const QStringList kDtn = Items({"di/dy", "ti/ty", "ni/ny"});
 const QStringList kPos = Items({"na začiatku", "v strede", "na konci"});
-const QStringList kException = Items({"bežná slovná zásoba", "výnimky a cudzie slová", "všetko spolu"});
 const QStringList kType10 = Items({"slová", "slovné spojenia"});
 const QStringList kBpm10 = Items({"b", "p", "m", "v", "r", "z", "s", "l"});
 const QStringList kType12 = Items({"slovné spojenia", "vety"});
 const QStringList kCases12 = Items({"1. pád+jed.č.", "2. a 4. pád", "3. pád", "5. pád", "6. pád", "druhové"});
 const QStringList kEdu = Items({"skúšajúci režim", "vyučujúci režim"});
 const QStringList kKinds13 = Items({"podstatné mená", "prídavné mená", "slovesá"});
-const QStringList kSyllables = Items({"jednoslabičné", "dvojslabičné", "trojslabičné", "štvorslabičné", "päťslabičné"});
 const QStringList kVocabulary16 = Items({"základná slovná zásoba", "pokročilá slovná zásoba", "príslovia a porekadlá"});
 const QStringList kType17 = Items({"ľahká obtiažnosť", "stredne ťažká obtiažnosť", "ťažká obtiažnosť"});
 
