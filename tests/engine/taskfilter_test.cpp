@@ -7,9 +7,8 @@
 #include <functional>
 
 #include "store/store.h"
-#include "support/testdata.h"
-
 #include "support/controlstate.h"
+#include "support/testdata.h"
 
 namespace mirvel {
 namespace {
