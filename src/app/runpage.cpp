@@ -256,7 +256,8 @@ QWidget* RunPage::BuildRunDisplay() {
   auto* title = new QLabel(U("VÝSLEDKY CVIČENIA"), panel);
   title->setObjectName(QStringLiteral("LResultsTitle"));
   title->setAlignment(Qt::AlignCenter);
-  title->setFont(QFont(QStringLiteral("Tahoma"), 11, QFont::Bold));
+  title->setFont(QFont(QStringLiteral("Tahoma"), 10, QFont::Bold));
+  title->setWordWrap(true);  // the side panel is narrow on 1024-pixel screens
   title->setStyleSheet(QStringLiteral("color: #1f4e9c;"));
   col->addWidget(title);
 
