@@ -437,9 +437,6 @@ void RunPage::KeepAllListsChecked() {
   pcset_->ApplyVisibilityRules();
 }
 
-void RunPage::StopAudio() {}
-void RunPage::StopTimers() {}
-void RunPage::StopRunForClose() { form_->SetRunning(false); }
 
 ControlValues RunPage::CurrentControlValues() const {
   ControlValues values = ReadControlValues(pcset_);

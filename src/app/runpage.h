@@ -48,10 +48,6 @@ class RunPage final : public QWidget {
   // First showing: every filter check list keeps one checked item (no
   // recount), then the dependent controls follow their combo boxes again.
   void KeepAllListsChecked();
-  void StopAudio();
-  void StopTimers();
-  // The close request interrupts the run: stored as interrupted, no question.
-  void StopRunForClose();
 
   // Recounts the tasks of CurrentExam: LCount (its "tag" holds the matching
   // count), LCount2, the maximum of SELimit with LMaxInfo, PStartKrytka.

@@ -22,6 +22,8 @@
 #include "app/paths.h"
 #include "app/runpage.h"
 #include "engine/exercisecatalog.h"
+#include "engine/ui/runengine.h"
+#include "exercises/ui/letterpage.h"
 #include "results/resultspage.h"
 #include "results/tfresults.h"
 #include "results/tfwebbrowser.h"
@@ -98,6 +100,9 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent), store_(std::make_unique<S
   pc_->addWidget(results_page_);
   settings_page_ = new SettingsPage(this, pc_);
   pc_->addWidget(settings_page_);
+  engine_ = new RunEngine(this);
+  engine_->Register(new LetterPage(this, engine_, Control<QWidget>(QStringLiteral("PMain1"))));
+  engine_->Attach();
   blank_page_ = new QWidget(pc_);
   blank_page_->setObjectName(QStringLiteral("TSBlank"));
   pc_->addWidget(blank_page_);
@@ -419,14 +424,14 @@ void TForm1::DeleteLeftOverFiles() {
 
 bool TForm1::CloseRequest() {
   // 1. - 3. run on every close request.
-  run_page_->StopAudio();
+  engine_->StopSound();
   DeleteLeftOverFiles();
   // 4.
   if (running_) {
     if (AskQuestion(QStringLiteral("OTÁZKA"),
                     QStringLiteral("Chcete prerušiť aktuálne cvičenie a ukončiť prácu s programom?"), false)) {
       closing_ = true;
-      run_page_->StopRunForClose();
+      engine_->SBStartStop1Click();
     } else {
       stop_flag_ = true;
       return false;
@@ -437,7 +442,7 @@ bool TForm1::CloseRequest() {
   if (!closing_ &&
       !AskQuestion(QStringLiteral("OTÁZKA"), QStringLiteral("Chcete naozaj ukončiť prácu s programom?"), false))
     return false;
-  run_page_->StopTimers();
+  engine_->StopTimers();
   settings_page_->SaveProgramSettings();
   settings_page_->SaveUserSettings();
   if (current_exam_ != 0) settings_page_->SaveExerciseLimits(current_exam_);

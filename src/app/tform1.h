@@ -17,6 +17,8 @@ class QToolButton;
 
 namespace mirvel {
 
+class LetterPage;
+class RunEngine;
 class RunPage;
 class ResultsPage;
 class SettingsPage;
@@ -58,6 +60,7 @@ class TForm1 final : public QMainWindow {
   TFWebBrowser* FWebBrowser() const { return web_browser_; }
   TFResults* FResults() const { return results_dialog_; }
   RunPage* runPage() const { return run_page_; }
+  RunEngine* Engine() const { return engine_; }
   ResultsPage* resultsPage() const { return results_page_; }
   SettingsPage* settingsPage() const { return settings_page_; }
   QStackedWidget* PC() const { return pc_; }
@@ -134,6 +137,7 @@ class TForm1 final : public QMainWindow {
   QLabel* web_icon_ = nullptr;
   QWidget* blank_page_ = nullptr;
   RunPage* run_page_ = nullptr;
+  RunEngine* engine_ = nullptr;
   ResultsPage* results_page_ = nullptr;
   SettingsPage* settings_page_ = nullptr;
 

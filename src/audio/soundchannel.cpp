@@ -132,6 +132,7 @@ bool SoundChannel::Play(const QString& path) {
     done_ = false;
   }
   current_file_ = path;
+  current_length_ = rate > 0 && channels > 0 ? static_cast<double>(samples_.size()) / (2.0 * rate * channels) : 0.0;
   if (!OpenDevice(static_cast<int>(rate), channels, false)) {
     done_ = true;
     return false;

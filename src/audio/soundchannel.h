@@ -32,6 +32,8 @@ class SoundChannel final : public QObject {
   bool IsPlaying() const;
   // The file of the last successful Play.
   QString CurrentFile() const { return current_file_; }
+  // Length in seconds of the last file played with Play.
+  double CurrentLength() const { return current_length_; }
   // Plays the samples of a mono 8-bit WAV image and returns when they have
   // played. A word playing is stopped first. False for a malformed image.
   bool PlayPcmSync(const QByteArray& wav_image);
@@ -60,6 +62,7 @@ class SoundChannel final : public QObject {
   std::atomic<quint64> generation_{0};
   bool notify_ = false;
   QString current_file_;
+  double current_length_ = 0.0;
 };
 
 }  // namespace mirvel

@@ -1,6 +1,7 @@
 #include "audio/wordsound.h"
 
 #include <QCoreApplication>
+#include <QTimer>
 #include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
@@ -41,9 +42,12 @@ void DeleteTempSounds(const QString& data_folder, const FileDeleter& remove) {
 }
 
 void WaitForPlaybackEnd(const SoundChannel& channel, const std::function<bool()>& keep_waiting) {
-  do {
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-  } while (channel.IsPlaying() && (!keep_waiting || keep_waiting()));
+  QCoreApplication::processEvents(QEventLoop::AllEvents);
+  // The wake-up timer lets the loop sleep between events instead of spinning.
+  QTimer wake;
+  wake.start(10);
+  while (channel.IsPlaying() && (!keep_waiting || keep_waiting()))
+    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
 }
 
 bool PlayTone(SoundChannel& channel, double frequency, int ms, int amplitude) {

@@ -2,6 +2,9 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QTimer>
+
+#include <algorithm>
 
 namespace mirvel {
 
@@ -86,9 +89,12 @@ bool IsLetterUnitAt(const QString& text, int pos, int* length) {
 void WaitMs(int ms) {
   QElapsedTimer timer;
   timer.start();
-  do {
-    QCoreApplication::processEvents(QEventLoop::AllEvents);
-  } while (static_cast<qint32>(timer.elapsed()) < ms);
+  QCoreApplication::processEvents(QEventLoop::AllEvents);
+  if (ms <= 0) return;
+  // The wake-up timer lets the loop sleep between events instead of spinning.
+  QTimer wake;
+  wake.start(std::min(ms, 10));
+  while (static_cast<qint32>(timer.elapsed()) < ms) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
 }
 
 }  // namespace mirvel
